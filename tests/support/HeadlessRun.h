@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "framework/headless/HeadlessBackend.h"
+
+inline constexpr const char* kTestExecutable = "/opt/brindlewick/brindlewick";
+
+// One whole run of the program on the headless backend, in the working
+// directory, with `backend` scripted beforehand. Returns the exit status.
+int RunProgram(HeadlessBackend& backend);
+
+// The canonical file with every setting at its default.
+std::string DefaultFileText();
