@@ -10,22 +10,24 @@
 
 namespace {
 
+// Streams over real temporary files, as the program reads and writes them.
 EmulatorSettings Read(const std::string& bytes) {
     EmulatorSettings settings;
-    std::FILE* stream = bytes.empty() ? std::tmpfile() : fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
+    std::FILE* stream = std::tmpfile();
+    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+    std::rewind(stream);
     LoadConfigFile(stream, settings);
     std::fclose(stream);
     return settings;
 }
 
 std::string Write(const EmulatorSettings& settings) {
-    char* buffer = nullptr;
-    std::size_t size = 0;
-    std::FILE* stream = open_memstream(&buffer, &size);
+    std::FILE* stream = std::tmpfile();
     EXPECT_TRUE(SaveConfigFile(stream, settings));
+    std::string text(static_cast<std::size_t>(std::ftell(stream)), '\0');
+    std::rewind(stream);
+    EXPECT_EQ(std::fread(text.data(), 1, text.size(), stream), text.size());
     std::fclose(stream);
-    std::string text(buffer, size);
-    std::free(buffer);
     return text;
 }
 
@@ -122,10 +124,12 @@ TEST(ConfigFileWrite, ChoicesWithoutAButtonAndUnsafeTexts) {
 }
 
 TEST(ConfigFileWrite, ReportsAFailedWrite) {
-    std::FILE* full = std::fopen("/dev/full", "wb");
-    ASSERT_NE(full, nullptr);
-    EXPECT_FALSE(SaveConfigFile(full, EmulatorSettings()));
-    std::fclose(full);
+    // A stream open for reading only refuses every write.
+    std::FILE* readOnly = std::tmpfile();
+    std::FILE* reopened = std::freopen(nullptr, "rb", readOnly);
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_FALSE(SaveConfigFile(reopened, EmulatorSettings()));
+    std::fclose(reopened);
 }
 
 TEST(ConfigFileRoundTrip, ReadWriteReadIsStable) {
