@@ -1,0 +1,185 @@
+#include "framework/win32/Win32PropertySheet.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "framework/core/CPropertySheet.h"
+#include "framework/core/ControlRules.h"
+#include "framework/win32/PageDialogTemplate.h"
+#include "framework/win32/Win32Handles.h"
+#include "framework/win32/Win32PageHost.h"
+
+namespace {
+
+struct SheetRun;
+
+struct PageSlot {
+    SheetRun* run;
+    int index;
+    std::vector<std::uint32_t> dialogTemplate;
+    std::unique_ptr<Win32PageHost> host;  // from the page's first showing on
+};
+
+struct SheetRun {
+    CPropertySheet& sheet;
+    std::vector<std::unique_ptr<PageSlot>> pages;
+    std::unique_ptr<Win32Window> window;
+    bool confirmed = false;
+    bool placed = false;
+};
+
+// The property-sheet callback carries no data of ours; the sheet is modal,
+// so one runs at a time.
+SheetRun* g_run = nullptr;
+
+void CentreInWorkArea(HWND hwnd) {
+    RECT work{};
+    RECT frame{};
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0) || !GetWindowRect(hwnd, &frame)) return;
+    const LONG width = frame.right - frame.left;
+    const LONG height = frame.bottom - frame.top;
+    const LONG x = work.left + std::max(0L, (work.right - work.left - width) / 2);
+    const LONG y = work.top + std::max(0L, (work.bottom - work.top - height) / 2);
+    SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AttachSheetWindow(SheetRun& run, HWND hwnd) {
+    if (run.window) return;
+    run.window = std::make_unique<Win32Window>(hwnd);
+    run.sheet.OnWindowCreated(run.window.get());
+}
+
+// No "?" in the title bar: the pages have no context help.
+void StripContextHelp(LPARAM lParam) {
+    auto* words = reinterpret_cast<WORD*>(lParam);
+    if (words == nullptr) return;
+    if (words[0] == 1 && words[1] == 0xFFFF) {  // DLGTEMPLATEEX: version, signature, helpID, exStyle, style
+        auto* dwords = reinterpret_cast<DWORD*>(words + 2);
+        dwords[1] &= ~static_cast<DWORD>(WS_EX_CONTEXTHELP);
+        dwords[2] &= ~static_cast<DWORD>(DS_CONTEXTHELP);
+    } else {
+        auto* plain = reinterpret_cast<DLGTEMPLATE*>(lParam);
+        plain->style &= ~static_cast<DWORD>(DS_CONTEXTHELP);
+        plain->dwExtendedStyle &= ~static_cast<DWORD>(WS_EX_CONTEXTHELP);
+    }
+}
+
+int CALLBACK SheetCallback(HWND hwnd, UINT message, LPARAM lParam) {
+    if (message == PSCB_PRECREATE) StripContextHelp(lParam);
+    if (message == PSCB_INITIALIZED && g_run != nullptr) {
+        SetWindowLongPtrA(hwnd, GWL_EXSTYLE, GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CONTEXTHELP));
+        AttachSheetWindow(*g_run, hwnd);
+    }
+    return 0;
+}
+
+void SetResult(HWND page, LONG_PTR result) { SetWindowLongPtrA(page, DWLP_MSGRESULT, result); }
+
+INT_PTR OnNotify(PageSlot& slot, HWND page, const NMHDR& header) {
+    CPropertySheet& sheet = slot.run->sheet;
+    switch (header.code) {
+        case PSN_SETACTIVE:
+            // The sheet has its final size once a page is shown.
+            if (!slot.run->placed) {
+                slot.run->placed = true;
+                CentreInWorkArea(GetParent(page));
+            }
+            sheet.OnPageSetActive(slot.index, *slot.host);
+            SetResult(page, 0);
+            return TRUE;
+        case PSN_KILLACTIVE:
+            // TRUE in the result keeps the page: the store was refused.
+            SetResult(page, sheet.OnPageKillActive() ? FALSE : TRUE);
+            return TRUE;
+        case PSN_APPLY:
+            // Sent to every page that exists; the sheet stores its active one once.
+            if (slot.index == sheet.GetActiveIndex()) {
+                if (!sheet.OnOK()) {
+                    SetResult(page, PSNRET_INVALID_NOCHANGEPAGE);
+                    return TRUE;
+                }
+                slot.run->confirmed = true;
+            }
+            SetResult(page, PSNRET_NOERROR);
+            return TRUE;
+        case PSN_HELP:
+            sheet.OnHelp();
+            return TRUE;
+        default: return FALSE;
+    }
+}
+
+INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* slot = reinterpret_cast<PageSlot*>(GetWindowLongPtrA(page, DWLP_USER));
+    switch (message) {
+        case WM_INITDIALOG: {
+            const auto* sheetPage = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
+            slot = reinterpret_cast<PageSlot*>(sheetPage->lParam);
+            SetWindowLongPtrA(page, DWLP_USER, reinterpret_cast<LONG_PTR>(slot));
+            slot->host = std::make_unique<Win32PageHost>(page);
+            AttachSheetWindow(*slot->run, GetParent(page));
+            return TRUE;
+        }
+        case WM_NOTIFY:
+            if (slot == nullptr) return FALSE;
+            return OnNotify(*slot, page, *reinterpret_cast<const NMHDR*>(lParam));
+        case WM_COMMAND: {
+            if (slot == nullptr || HIWORD(wParam) != BN_CLICKED) return FALSE;
+            const int id = LOWORD(wParam);
+            const DialogTemplate& dialog = slot->run->sheet.GetPage(slot->index)->GetTemplate();
+            const auto index = FindControl(dialog, id);
+            if (!index || dialog.controls[*index].kind != ControlKind::PushButton) return FALSE;
+            slot->run->sheet.OnPageButtonClicked(id);
+            return TRUE;
+        }
+        default: return FALSE;
+    }
+}
+
+}  // namespace
+
+HWND RunningSheetWindow() { return (g_run != nullptr && g_run->window) ? g_run->window->hwnd : nullptr; }
+
+int RunWin32PropertySheet(CPropertySheet& sheet, HINSTANCE instance) {
+    SheetRun run{sheet, {}, {}};
+    std::vector<PROPSHEETPAGEA> pages;
+    for (int i = 0; i < sheet.GetPageCount(); ++i) {
+        auto slot = std::make_unique<PageSlot>();
+        slot->run = &run;
+        slot->index = i;
+        slot->dialogTemplate = BuildPageDialogTemplate(sheet.GetPage(i)->GetTemplate());
+        PROPSHEETPAGEA page{};
+        page.dwSize = sizeof page;
+        page.dwFlags = PSP_DLGINDIRECT | (sheet.HasHelpButton() ? PSP_HASHELP : 0);
+        page.hInstance = instance;
+        page.pResource = reinterpret_cast<LPCDLGTEMPLATEA>(slot->dialogTemplate.data());
+        page.pfnDlgProc = PageProc;
+        page.lParam = reinterpret_cast<LPARAM>(slot.get());
+        pages.push_back(page);
+        run.pages.push_back(std::move(slot));
+    }
+    if (pages.empty()) return IDCANCEL;
+
+    PROPSHEETHEADERA header{};
+    header.dwSize = sizeof header;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | PSH_NOCONTEXTHELP | (sheet.HasHelpButton() ? PSH_HASHELP : 0);
+    header.hwndParent = HandleOf(sheet.GetParentWindow());
+    header.hInstance = instance;
+    header.pszCaption = sheet.GetCaption().c_str();
+    header.nPages = static_cast<UINT>(pages.size());
+    header.nStartPage = static_cast<UINT>(std::clamp(sheet.GetStartPage(), 0, static_cast<int>(pages.size()) - 1));
+    header.ppsp = pages.data();
+    header.pfnCallback = SheetCallback;
+
+    SheetRun* outer = g_run;
+    g_run = &run;
+    PropertySheetA(&header);
+    g_run = outer;
+    sheet.OnWindowDestroyed();
+    return run.confirmed ? IDOK : IDCANCEL;
+}
