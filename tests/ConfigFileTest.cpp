@@ -7,6 +7,7 @@
 
 #include "config/ConfigFile.h"
 #include "support/HeadlessRun.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
@@ -125,8 +126,15 @@ TEST(ConfigFileWrite, ChoicesWithoutAButtonAndUnsafeTexts) {
 
 TEST(ConfigFileWrite, ReportsAFailedWrite) {
     // A stream open for reading only refuses every write.
+#ifdef _WIN32
+    // Windows' runtime cannot reopen a stream by its handle alone.
+    ScratchFolder folder;
+    WriteFile("readable", "");
+    std::FILE* reopened = std::fopen("readable", "rb");
+#else
     std::FILE* readOnly = std::tmpfile();
     std::FILE* reopened = std::freopen(nullptr, "rb", readOnly);
+#endif
     ASSERT_NE(reopened, nullptr);
     EXPECT_FALSE(SaveConfigFile(reopened, EmulatorSettings()));
     std::fclose(reopened);

@@ -1,22 +1,43 @@
 #include "support/ScratchFolder.h"
 
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <vector>
 
 namespace fs = std::filesystem;
 
-ScratchFolder::ScratchFolder() {
+namespace {
+
+std::string MakeUniqueFolder() {
+#ifdef _WIN32
+    // No mkdtemp here: try random names until one is new.
+    std::random_device seed;
+    std::mt19937 random(seed());
+    for (;;) {
+        const fs::path candidate = fs::temp_directory_path() / ("brindlewick-" + std::to_string(random()));
+        if (fs::create_directory(candidate)) return candidate.string();
+    }
+#else
     std::string pattern = (fs::temp_directory_path() / "brindlewick-XXXXXX").string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
-    m_path = mkdtemp(name.data());
+    return mkdtemp(name.data());
+#endif
+}
+
+}  // namespace
+
+ScratchFolder::ScratchFolder() {
+    m_path = MakeUniqueFolder();
     fs::permissions(m_path, fs::perms::all);  // an unprivileged child works here too
     m_previous = fs::current_path().string();
     fs::current_path(m_path);
@@ -59,6 +80,10 @@ std::string ListFolder(const std::string& path) {
 }
 
 std::string RunUnprivileged(const std::function<std::string()>& body) {
+#ifdef _WIN32
+    // The read-only attribute binds every user alike.
+    return body();
+#else
     if (geteuid() != 0) return body();
     int channel[2];
     if (pipe(channel) != 0) return "pipe failed";
@@ -83,4 +108,5 @@ std::string RunUnprivileged(const std::function<std::string()>& body) {
     waitpid(child, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "child failed: " + outcome;
     return outcome;
+#endif
 }
