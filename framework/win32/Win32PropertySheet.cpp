@@ -19,6 +19,9 @@ namespace {
 
 struct SheetRun;
 
+// Posted to a page once it is shown, when the control has settled the focus.
+constexpr UINT kPlaceFocus = WM_APP + 1;
+
 struct PageSlot {
     SheetRun* run;
     int index;
@@ -91,6 +94,7 @@ INT_PTR OnNotify(PageSlot& slot, HWND page, const NMHDR& header) {
                 CentreInWorkArea(GetParent(page));
             }
             sheet.OnPageSetActive(slot.index, *slot.host);
+            PostMessageA(page, kPlaceFocus, 0, 0);
             SetResult(page, 0);
             return TRUE;
         case PSN_KILLACTIVE:
@@ -127,6 +131,18 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
             AttachSheetWindow(*slot->run, GetParent(page));
             return TRUE;
         }
+        case kPlaceFocus: {
+            // A page change by keyboard can leave the focus on the page just
+            // hidden, where Tab goes nowhere; it belongs on the new page's
+            // first tab stop. A focused tab strip (after a click) stays.
+            HWND focus = GetFocus();
+            if (IsWindowVisible(page) && (focus == nullptr || !IsWindowVisible(focus))) {
+                if (HWND first = GetNextDlgTabItem(page, nullptr, FALSE)) {
+                    SendMessageA(GetParent(page), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+                }
+            }
+            return TRUE;
+        }
         case WM_NOTIFY:
             if (slot == nullptr) return FALSE;
             return OnNotify(*slot, page, *reinterpret_cast<const NMHDR*>(lParam));
@@ -141,6 +157,29 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
         }
         default: return FALSE;
     }
+}
+
+// Our own loop, so that every key passes through the sheet's own dialog
+// handling, Ctrl+Tab and Ctrl+Page Up/Down included: the modal loop of some
+// versions of the control leaves those to the plain dialog manager, which
+// takes Ctrl+Tab for Tab. The sheet has no owner to disable.
+void RunModelessLoop(HWND sheet) {
+    if (sheet == nullptr) return;
+    MSG message{};
+    // The control drops its current page once OK or Cancel has ended it.
+    while (IsWindow(sheet) && PropSheet_GetCurrentPageHwnd(sheet) != nullptr) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == -1) break;
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (!PropSheet_IsDialogMessage(sheet, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    if (IsWindow(sheet)) DestroyWindow(sheet);
 }
 
 }  // namespace
@@ -169,7 +208,7 @@ int RunWin32PropertySheet(CPropertySheet& sheet, HINSTANCE instance) {
 
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | PSH_NOCONTEXTHELP | (sheet.HasHelpButton() ? PSH_HASHELP : 0);
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK | PSH_NOCONTEXTHELP | (sheet.HasHelpButton() ? PSH_HASHELP : 0);
     header.hwndParent = HandleOf(sheet.GetParentWindow());
     header.hInstance = instance;
     header.pszCaption = sheet.GetCaption().c_str();
@@ -180,7 +219,7 @@ int RunWin32PropertySheet(CPropertySheet& sheet, HINSTANCE instance) {
 
     SheetRun* outer = g_run;
     g_run = &run;
-    PropertySheetA(&header);
+    RunModelessLoop(reinterpret_cast<HWND>(PropertySheetA(&header)));
     g_run = outer;
     sheet.OnWindowDestroyed();
     return run.confirmed ? IDOK : IDCANCEL;
