@@ -11,6 +11,7 @@
 #include "framework/core/CPropertySheet.h"
 #include "framework/core/ControlRules.h"
 #include "framework/win32/PageDialogTemplate.h"
+#include "framework/win32/RadioTabStops.h"
 #include "framework/win32/SingleLinePaste.h"
 #include "framework/win32/Win32Handles.h"
 #include "framework/win32/Win32PageHost.h"
@@ -128,6 +129,7 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
             SetWindowLongPtrA(page, DWLP_USER, reinterpret_cast<LONG_PTR>(slot));
             slot->host = std::make_unique<Win32PageHost>(page);
             KeepPastesOnOneLine(page, slot->run->sheet.GetPage(slot->index)->GetTemplate());
+            KeepRadiosOffTabOrder(page, slot->run->sheet.GetPage(slot->index)->GetTemplate());
             AttachSheetWindow(*slot->run, GetParent(page));
             return TRUE;
         }
