@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev
+  g++-mingw-w64-x86-64 wine wine64 xvfb xauth xdotool imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do
