@@ -8,6 +8,7 @@
 #include "pages/PathsProperties.h"
 #include "pages/SystemProperties.h"
 #include "pages/TelestratProperties.h"
+#include "support/HeadlessRun.h"
 
 // The sheet and pages as the start-up routine builds them, kept in reach so
 // that a test can look at the page fields while and after the sheet runs.
@@ -26,6 +27,3 @@ struct SheetUnderTest {
     AddonsProperties addons;
     SystemProperties system;
 };
-
-// Page indexes in tab order.
-enum PageIndex { kPathsPage, kOricPage, kTelestratPage, kAddonsPage, kSystemPage };
