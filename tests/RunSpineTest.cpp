@@ -20,6 +20,16 @@ constexpr const char* kCannotWrite = "Cannot write to Quorvane.ini file";
 const std::string kOldFile =
     "; hand-written\r\nunknown=1\r\nMouse=Yes\r\nTapePath=/tapes\r\nLog=Yes\r\nLog=No\r\n";
 
+// A whole run in this process that presses OK; empty when the save was
+// refused with the message, else what happened instead.
+std::string OkReportsCannotWrite() {
+    HeadlessBackend backend;
+    backend.SetScript([](HeadlessUser& user) { user.PressOK(); });
+    RunProgram(backend);
+    if (backend.messageBoxes.size() != 1 || backend.messageBoxes[0].text != kCannotWrite) return "no message";
+    return "";
+}
+
 class RunSpine : public ::testing::Test {
 protected:
     void PressOk() {
@@ -105,13 +115,7 @@ TEST_F(RunSpine, ReadOnlyFolderIsReportedAndKept) {
     fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                        fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
     const std::string failure = RunInChild(
-        [this] {
-            HeadlessBackend child;
-            child.SetScript([](HeadlessUser& user) { user.PressOK(); });
-            RunProgram(child);
-            if (child.messageBoxes.size() != 1 || child.messageBoxes[0].text != kCannotWrite) return "no message";
-            return "";
-        },
+        OkReportsCannotWrite,
         true);
     EXPECT_EQ(failure, "");
     EXPECT_EQ(ReadFile("quorvane.ini"), kOldFile);
@@ -126,11 +130,7 @@ TEST_F(RunSpine, FullDiskIsReportedAndCostsNothing) {
             std::signal(SIGXFSZ, SIG_IGN);
             const rlimit limit{200, 200};
             setrlimit(RLIMIT_FSIZE, &limit);
-            HeadlessBackend child;
-            child.SetScript([](HeadlessUser& user) { user.PressOK(); });
-            RunProgram(child);
-            if (child.messageBoxes.size() != 1 || child.messageBoxes[0].text != kCannotWrite) return "no message";
-            return "";
+            return OkReportsCannotWrite();
         },
         false);
     EXPECT_EQ(failure, "");
