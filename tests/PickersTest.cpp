@@ -85,6 +85,7 @@ TEST(RomPicker, StoresABareNameWhenThePathStartsWithTheRomFolder) {
         {"C:\\Rom", "C:\\Roms2\\x.rom", "x.rom"},
         {"c:\\roms", "C:\\Roms\\x.rom", "C:\\Roms\\x.rom"},
         {"C:\\Roms", "D:\\Other\\basic.rom", "D:\\Other\\basic.rom"},
+        {"Roms", "C:\\Roms\\x.rom", "C:\\Roms\\x.rom"},  // only a prefix counts
         {"", "D:\\Other\\basic.rom", "basic.rom"},
         {"/roms", "/roms", "roms"},
         {"/roms/long/enough", "/roms", "/roms"},
