@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev
+  clang libclang-rt-14-dev libbenchmark-dev libinih-dev
   g++-mingw-w64-x86-64 wine wine64 xvfb xauth xdotool imagemagick
 )
 missing=()

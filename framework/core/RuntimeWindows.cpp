@@ -48,6 +48,26 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash + 1);
 }
 
+// The file a path finally names, through any symbolic links, so that a link
+// stays a link and its target is what gets replaced.
+std::string FinalPath(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return path;
+    std::vector<char> buffer(MAX_PATH);
+    DWORD length = GetFinalPathNameByHandleA(file, buffer.data(), static_cast<DWORD>(buffer.size()), FILE_NAME_NORMALIZED);
+    if (length >= buffer.size()) {
+        buffer.resize(static_cast<std::size_t>(length) + 1);
+        length = GetFinalPathNameByHandleA(file, buffer.data(), static_cast<DWORD>(buffer.size()), FILE_NAME_NORMALIZED);
+    }
+    CloseHandle(file);
+    if (length == 0 || length >= buffer.size()) return path;
+    std::string final(buffer.data(), length);
+    // "\\?\C:\..." names a drive path; a share ("\\?\UNC\...") keeps the long form.
+    if (final.rfind(R"(\\?\)", 0) == 0 && final.size() > 6 && final[5] == ':') final.erase(0, 4);
+    return final;
+}
+
 // The attributes a rewritten file keeps; the rest belong to the file system.
 constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
@@ -59,7 +79,11 @@ ReplacementFile::~ReplacementFile() { Abandon(); }
 bool ReplacementFile::Begin(const std::string& fileName) {
     Abandon();
     m_target = fileName;
-    const DWORD attributes = GetFileAttributesA(m_target.c_str());
+    DWORD attributes = GetFileAttributesA(m_target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        m_target = FinalPath(fileName);
+        attributes = GetFileAttributesA(m_target.c_str());
+    }
     m_targetExists = attributes != INVALID_FILE_ATTRIBUTES;
     if (m_targetExists) {
         if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) return false;

@@ -107,3 +107,22 @@ TEST(WindowsFile, WorkingDirectoryAndExecutablePath) {
     EXPECT_EQ(self.substr(self.size() - 4), ".exe");
     EXPECT_EQ(GetFileAttributesA(self.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
 }
+
+TEST(WindowsFile, ALinkStaysALinkAndItsTargetIsReplaced) {
+    ScratchFolder folder;
+    ASSERT_TRUE(CreateDirectoryA("real", nullptr));
+    WriteFile("real\\settings.ini", "old\r\n");
+    // Some systems answer yes and make nothing (Wine 8 among them).
+    const bool made = CreateSymbolicLinkA("quorvane.ini", "real\\settings.ini", SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+    const DWORD link = GetFileAttributesA("quorvane.ini");
+    if (!made || link == INVALID_FILE_ATTRIBUTES || (link & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+        GTEST_SKIP() << "no symbolic links here for this user";
+    }
+    ReplacementFile file;
+    ASSERT_TRUE(file.Begin("quorvane.ini"));
+    std::fputs("new\r\n", file.Stream());
+    ASSERT_TRUE(file.Commit());
+    EXPECT_NE(GetFileAttributesA("quorvane.ini") & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
+    EXPECT_EQ(ReadFile("real\\settings.ini"), "new\r\n");
+    EXPECT_EQ(ListFolder(folder.PathOf("real")), "settings.ini ");
+}
