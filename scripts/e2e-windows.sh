@@ -165,6 +165,19 @@ else
   fail "no sheet"
 fi
 
+echo "Closing the window writes nothing"
+dir=$(fresh close)
+printf 'Log=Yes\n' >"$dir/quorvane.ini"
+cp -p "$dir/quorvane.ini" "$scratch/before"
+start_in "$dir"
+if wait_for_window "$sheet"; then
+  press alt+F4
+  wait_for_exit || fail "still running after Alt+F4"
+  cmp -s "$dir/quorvane.ini" "$scratch/before" || fail "file changed"
+else
+  fail "no sheet"
+fi
+
 echo "No quorvane.ini: the directory message, nothing created"
 dir=$(fresh missing)
 start_in "$dir"
