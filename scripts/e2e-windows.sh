@@ -35,7 +35,7 @@ window_titled() {
 wait_for_window() {
   local i
   for i in $(seq 1 80); do
-    [ -n "$(window_titled "$1")" ] && return 0
+    if [ -n "$(window_titled "$1")" ]; then sleep 0.4; return 0; fi  # let it take the focus
     sleep 0.25
   done
   return 1

@@ -51,14 +51,17 @@ std::string FolderOf(const std::string& path) {
 // The file a path finally names, through any symbolic links, so that a link
 // stays a link and its target is what gets replaced.
 std::string FinalPath(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) return path;
     std::vector<char> buffer(MAX_PATH);
-    DWORD length = GetFinalPathNameByHandleA(file, buffer.data(), static_cast<DWORD>(buffer.size()), FILE_NAME_NORMALIZED);
+    DWORD length =
+        GetFinalPathNameByHandleA(file, buffer.data(), static_cast<DWORD>(buffer.size()), FILE_NAME_NORMALIZED);
     if (length >= buffer.size()) {
         buffer.resize(static_cast<std::size_t>(length) + 1);
-        length = GetFinalPathNameByHandleA(file, buffer.data(), static_cast<DWORD>(buffer.size()), FILE_NAME_NORMALIZED);
+        length =
+            GetFinalPathNameByHandleA(file, buffer.data(), static_cast<DWORD>(buffer.size()), FILE_NAME_NORMALIZED);
     }
     CloseHandle(file);
     if (length == 0 || length >= buffer.size()) return path;
@@ -89,8 +92,9 @@ bool ReplacementFile::Begin(const std::string& fileName) {
         if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) return false;
         // A file another program holds locked, or one the user may not write,
         // is refused now rather than found out after the edit.
-        HANDLE probe = CreateFileA(m_target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE probe =
+            CreateFileA(m_target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (probe == INVALID_HANDLE_VALUE) return false;
         CloseHandle(probe);
         m_mode = attributes & kKeptAttributes;
@@ -105,7 +109,8 @@ bool ReplacementFile::Begin(const std::string& fileName) {
     for (unsigned attempt = 0; attempt < 100 && handle == INVALID_HANDLE_VALUE; ++attempt) {
         m_temporary = folder + separator + ".quorvane-" + std::to_string(GetCurrentProcessId()) + "-" +
                       std::to_string(GetTickCount64()) + "-" + std::to_string(attempt) + ".tmp";
-        handle = CreateFileA(m_temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        handle =
+            CreateFileA(m_temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
     }
     if (handle == INVALID_HANDLE_VALUE) {
@@ -137,7 +142,8 @@ bool ReplacementFile::Commit() {
     const bool closed = std::fclose(m_stream) == 0;
     m_stream = nullptr;
     ok = ok && closed && SetFileAttributesA(m_temporary.c_str(), m_mode) != FALSE;
-    ok = ok && MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    ok = ok && MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+                   FALSE;
     if (!ok) {
         SetFileAttributesA(m_temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(m_temporary.c_str());

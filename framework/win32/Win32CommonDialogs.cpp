@@ -34,7 +34,8 @@ std::string FilterText(const std::vector<FileTypeFilter>& filters) {
 FileDialogResult RunWin32FileDialog(const FileDialogRequest& request) {
     std::vector<char> file(kNameBuffer, '\0');
     std::vector<char> title(kNameBuffer, '\0');
-    std::copy_n(request.initialFileName.begin(), std::min(request.initialFileName.size(), file.size() - 1), file.begin());
+    std::copy_n(request.initialFileName.begin(), std::min(request.initialFileName.size(), file.size() - 1),
+                file.begin());
     const std::string filter = FilterText(request.filters);
 
     OPENFILENAMEA dialog{};

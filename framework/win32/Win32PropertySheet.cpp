@@ -38,8 +38,7 @@ struct SheetRun {
     bool placed = false;
 };
 
-// The property-sheet callback carries no data of ours; the sheet is modal,
-// so one runs at a time.
+// The property-sheet callback carries no data of ours; sheets run one at a time.
 SheetRun* g_run = nullptr;
 
 void CentreInWorkArea(HWND hwnd) {
@@ -77,7 +76,8 @@ void StripContextHelp(LPARAM lParam) {
 int CALLBACK SheetCallback(HWND hwnd, UINT message, LPARAM lParam) {
     if (message == PSCB_PRECREATE) StripContextHelp(lParam);
     if (message == PSCB_INITIALIZED && g_run != nullptr) {
-        SetWindowLongPtrA(hwnd, GWL_EXSTYLE, GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CONTEXTHELP));
+        SetWindowLongPtrA(hwnd, GWL_EXSTYLE,
+                          GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CONTEXTHELP));
         AttachSheetWindow(*g_run, hwnd);
     }
     return 0;
@@ -113,9 +113,7 @@ INT_PTR OnNotify(PageSlot& slot, HWND page, const NMHDR& header) {
             }
             SetResult(page, PSNRET_NOERROR);
             return TRUE;
-        case PSN_HELP:
-            sheet.OnHelp();
-            return TRUE;
+        case PSN_HELP: sheet.OnHelp(); return TRUE;
         default: return FALSE;
     }
 }
@@ -164,9 +162,10 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 // Our own loop, so that every key passes through the sheet's own dialog
 // handling, Ctrl+Tab and Ctrl+Page Up/Down included: the modal loop of some
 // versions of the control leaves those to the plain dialog manager, which
-// takes Ctrl+Tab for Tab. The sheet has no owner to disable.
-void RunModelessLoop(HWND sheet) {
+// takes Ctrl+Tab for Tab. As with a modal sheet, its owner is disabled meanwhile.
+void RunModelessLoop(HWND sheet, HWND owner) {
     if (sheet == nullptr) return;
+    const bool ownerWasEnabled = owner != nullptr && !EnableWindow(owner, FALSE);
     MSG message{};
     // The control drops its current page once OK or Cancel has ended it.
     while (IsWindow(sheet) && PropSheet_GetCurrentPageHwnd(sheet) != nullptr) {
@@ -181,6 +180,8 @@ void RunModelessLoop(HWND sheet) {
             DispatchMessageA(&message);
         }
     }
+    // The owner first, so that it takes the activation back from the sheet.
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
     if (IsWindow(sheet)) DestroyWindow(sheet);
 }
 
@@ -210,7 +211,8 @@ int RunWin32PropertySheet(CPropertySheet& sheet, HINSTANCE instance) {
 
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK | PSH_NOCONTEXTHELP | (sheet.HasHelpButton() ? PSH_HASHELP : 0);
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK | PSH_NOCONTEXTHELP |
+                     (sheet.HasHelpButton() ? PSH_HASHELP : 0);
     header.hwndParent = HandleOf(sheet.GetParentWindow());
     header.hInstance = instance;
     header.pszCaption = sheet.GetCaption().c_str();
@@ -221,7 +223,7 @@ int RunWin32PropertySheet(CPropertySheet& sheet, HINSTANCE instance) {
 
     SheetRun* outer = g_run;
     g_run = &run;
-    RunModelessLoop(reinterpret_cast<HWND>(PropertySheetA(&header)));
+    RunModelessLoop(reinterpret_cast<HWND>(PropertySheetA(&header)), header.hwndParent);
     g_run = outer;
     sheet.OnWindowDestroyed();
     return run.confirmed ? IDOK : IDCANCEL;

@@ -30,9 +30,13 @@ std::string WithText(std::string file, const std::string& line, const std::strin
 TEST(WindowsFile, ReadsBytesAndWritesCrLfWithoutTextModeTranslation) {
     ScratchFolder folder;
     // Text mode would stop at Ctrl+Z and fold CR LF; the file is read as bytes.
-    WriteFile("quorvane.ini", "TapePath=a\x1a" "b\nDiskPath=d\r\r\nRomPath=r\rx\r\n");
+    WriteFile("quorvane.ini",
+              "TapePath=a\x1a"
+              "b\nDiskPath=d\r\r\nRomPath=r\rx\r\n");
     HeadlessBackend backend;
-    std::string expected = WithText(DefaultFileText(), "TapePath=\r\n", "TapePath=a\x1a" "b\r\n");
+    std::string expected = WithText(DefaultFileText(), "TapePath=\r\n",
+                                    "TapePath=a\x1a"
+                                    "b\r\n");
     expected = WithText(expected, "DiskPath=\r\n", "DiskPath=d\r\n");
     expected = WithText(expected, "RomPath=\r\n", "RomPath=r\rx\r\n");
     EXPECT_EQ(RunAndConfirm(backend), expected);
@@ -113,7 +117,8 @@ TEST(WindowsFile, ALinkStaysALinkAndItsTargetIsReplaced) {
     ASSERT_TRUE(CreateDirectoryA("real", nullptr));
     WriteFile("real\\settings.ini", "old\r\n");
     // Some systems answer yes and make nothing (Wine 8 among them).
-    const bool made = CreateSymbolicLinkA("quorvane.ini", "real\\settings.ini", SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+    const bool made =
+        CreateSymbolicLinkA("quorvane.ini", "real\\settings.ini", SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
     const DWORD link = GetFileAttributesA("quorvane.ini");
     if (!made || link == INVALID_FILE_ATTRIBUTES || (link & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
         GTEST_SKIP() << "no symbolic links here for this user";
