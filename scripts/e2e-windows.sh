@@ -138,6 +138,7 @@ dir=$(fresh enter)
 printf '; kept by nobody\r\nUnknown=1\r\nDriveA=No\nTapePath=C:\\Tapes\r\n' >"$dir/quorvane.ini"
 start_in "$dir"
 if wait_for_window "$sheet"; then
+  press Tab  # from the first Browse button, which Enter would press, into a field
   press Return
   wait_for_exit || fail "still running after Enter"
   default_file | sed 's/^TapePath=\r$/TapePath=C:\\Tapes\r/; s/^DriveA=Yes\r$/DriveA=No\r/' >"$scratch/expected"
@@ -237,6 +238,31 @@ if wait_for_window "$sheet"; then
   got=$(grep -a -E '^(Oric1Rom|AtmosRom|MicrodiscEprom|JasminEprom|BD500Eprom|AppleInterfaceEprom|PravetzRom)=' "$dir/quorvane.ini" | tr -d '\r' | sort | tr '\n' ' ')
   want="AppleInterfaceEprom=6 AtmosRom=2 BD500Eprom=5 JasminEprom=4 MicrodiscEprom=3 Oric1Rom=1 PravetzRom=7 "
   [ "$got" = "$want" ] || fail "tab order: got '$got'"
+else
+  fail "no sheet"
+fi
+
+echo "Cancelling the folder picker reloads the page"
+dir=$(fresh folderpicker)
+printf 'TapePath=kept\r\n' >"$dir/quorvane.ini"
+start_in "$dir"
+if wait_for_window "$sheet"; then
+  press Tab
+  typed "typed over"
+  press shift+Tab
+  press Return  # Browse for the tapes folder
+  if wait_for_window "Browse for Folder"; then
+    shoot "$shots/wine-folder-picker.png"
+    press Escape
+    wait_for_no_window "Browse for Folder" || fail "the picker stays open"
+    press Tab
+    press Return
+    wait_for_exit || fail "still running after OK"
+    grep -q $'^TapePath=kept\r$' "$dir/quorvane.ini" || fail "not reloaded: $(grep -a TapePath "$dir/quorvane.ini")"
+  else
+    fail "no folder picker"
+    press Escape; wait_for_exit || true
+  fi
 else
   fail "no sheet"
 fi
