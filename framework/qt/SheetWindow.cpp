@@ -119,7 +119,16 @@ void SheetWindow::CentreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
     const QRect available = screen->availableGeometry();
-    move(available.x() + (available.width() - width()) / 2, available.y() + (available.height() - height()) / 2);
+    const QSize whole = frameGeometry().size();  // with the title bar, once the window has one
+    move(available.x() + (available.width() - whole.width()) / 2,
+         available.y() + (available.height() - whole.height()) / 2);
+}
+
+void SheetWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_centred) return;
+    m_centred = true;
+    CentreOnScreen();
 }
 
 PageWidget* SheetWindow::Page(int index) const {

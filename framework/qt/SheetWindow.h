@@ -39,6 +39,7 @@ public:
 protected:
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CentreOnScreen();
@@ -53,4 +54,5 @@ private:
     QPushButton* m_apply;
     QPushButton* m_help;
     std::vector<PageWidget*> m_pages;
+    bool m_centred = false;
 };
