@@ -3,10 +3,21 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QString>
+#include <QStringList>
 
 QFont TemplateFont(const DialogTemplate& dialog) {
     const QString family = QString::fromUtf8(dialog.fontName.data(), static_cast<qsizetype>(dialog.fontName.size()));
-    QFont font(QFontDatabase::hasFamily(family) ? family : QStringLiteral("Sans Serif"));
+    QFont font;
+    if (QFontDatabase::hasFamily(family)) {
+        font.setFamily(family);
+    } else {
+        // The faces nearest to it in shape and width, then whatever the
+        // desktop calls sans-serif.
+        QStringList nearest;
+        nearest << QStringLiteral("Microsoft Sans Serif") << QStringLiteral("Arial") << QStringLiteral("Liberation Sans")
+                << QStringLiteral("Helvetica") << QStringLiteral("Nimbus Sans") << QStringLiteral("Sans Serif");
+        font.setFamilies(nearest);
+    }
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(dialog.fontPointSize);
     return font;

@@ -1,7 +1,6 @@
 #include "framework/qt/PageWidget.h"
 
 #include <QAbstractButton>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 #include "framework/qt/FieldLabels.h"
 #include "framework/qt/GroupRadioButton.h"
 #include "framework/qt/LeftTextCheckBox.h"
+#include "framework/qt/TemplateGroupBox.h"
 
 namespace {
 
@@ -27,18 +27,43 @@ bool IsButtonKind(ControlKind kind) {
 PageWidget::PageWidget(const DialogTemplate& dialog, BaseUnits units, QWidget* parent)
     : QWidget(parent), m_template(dialog), m_controls(dialog.controls.size(), nullptr) {
     setObjectName(ToQString(dialog.title));
+    setFont(TemplateFont(dialog));
     setFixedSize(HorizontalPixels(dialog.width, units), VerticalPixels(dialog.height, units));
     for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
         QWidget* control = MakeControl(i);
         control->setGeometry(ToPixels(dialog.controls[i].rect, units));
         m_controls[i] = control;
     }
+    for (std::size_t i = 0; i < dialog.controls.size(); ++i) WidenToText(i);
     // Later controls of the template are drawn over earlier ones, as the
     // platform stacks them; group boxes go to the back so that they never
     // hide what they frame.
     for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
         if (dialog.controls[i].kind == ControlKind::GroupBox) m_controls[i]->lower();
     }
+}
+
+// Where this machine's face runs a little wider than the template's, a
+// label or radio button grows to show its whole text, so long as it then
+// overlaps no other control. A check box keeps its rectangle: its box stands
+// at the right edge.
+void PageWidget::WidenToText(std::size_t index) {
+    const ControlTemplate& control = m_template.controls[index];
+    QWidget* widget = m_controls[index];
+    int needed = 0;
+    if (control.kind == ControlKind::Label) {
+        needed = widget->fontMetrics().horizontalAdvance(ToQString(control.text).trimmed());
+    } else if (control.kind == ControlKind::RadioButton) {
+        needed = widget->sizeHint().width();
+    }
+    if (needed <= widget->width()) return;
+    QRect wider = widget->geometry();
+    wider.setWidth(needed);
+    for (std::size_t other = 0; other < m_controls.size(); ++other) {
+        if (other == index || m_template.controls[other].kind == ControlKind::GroupBox) continue;
+        if (m_controls[other]->geometry().intersects(wider)) return;
+    }
+    widget->setGeometry(wider);
 }
 
 QWidget* PageWidget::MakeControl(std::size_t index) {
@@ -49,13 +74,10 @@ QWidget* PageWidget::MakeControl(std::size_t index) {
             auto* label = new QLabel(text, this);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setWordWrap(true);
             return label;
         }
         case ControlKind::GroupBox: {
-            auto* box = new QGroupBox(text, this);
-            box->setFocusPolicy(Qt::NoFocus);
-            return box;
+            return new TemplateGroupBox(text, this);
         }
         case ControlKind::TextField: {
             auto* field = new ByteLineEdit(this);

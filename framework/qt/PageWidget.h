@@ -40,6 +40,7 @@ protected:
 
 private:
     QWidget* MakeControl(std::size_t index);
+    void WidenToText(std::size_t index);
     void SelectRadio(std::size_t index);
     void MoveAmongButtons(std::size_t from, int step);
 
