@@ -4,6 +4,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev
+  qt6-base-dev
+  xvfb xauth xdotool
+  fonts-liberation fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do
