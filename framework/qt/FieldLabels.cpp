@@ -8,9 +8,9 @@ int VerticalOverlap(const DialogRect& a, const DialogRect& b) {
 }
 }  // namespace
 
-std::optional<std::size_t> LabelBeside(const DialogTemplate& dialog, std::size_t fieldIndex) {
-    if (fieldIndex >= dialog.controls.size()) return std::nullopt;
-    const DialogRect& field = dialog.controls[fieldIndex].rect;
+std::optional<std::size_t> LabelBeside(const DialogTemplate& dialog, std::size_t controlIndex) {
+    if (controlIndex >= dialog.controls.size()) return std::nullopt;
+    const DialogRect& field = dialog.controls[controlIndex].rect;
     std::optional<std::size_t> best;
     int bestOverlap = 0;
     int bestRight = 0;

@@ -95,6 +95,11 @@ QWidget* PageWidget::MakeControl(std::size_t index) {
         case ControlKind::RadioButton: {
             auto* radio = new GroupRadioButton(text, this);
             radio->setAccessibleName(text);
+            // The label beside a group's first button says what the group sets.
+            const std::vector<std::size_t> group = RadioGroupOf(m_template, index);
+            if (const auto label = group.empty() ? std::nullopt : LabelBeside(m_template, group.front())) {
+                radio->setAccessibleDescription(ToQString(m_template.controls[*label].text));
+            }
             // Never a tab stop; a click or the arrow keys reach it.
             radio->setFocusPolicy(Qt::ClickFocus);
             radio->installEventFilter(this);

@@ -125,5 +125,12 @@ TEST_F(QtControls, EveryFieldBoxAndRadioButtonHasAnAccessibleName) {
                 EXPECT_EQ(AccessibleName(ControlOf(sheet, control.id)).toStdString(), control.text);
             }
         }
+        // A radio button tells which group it belongs to.
+        sheet.RequestPage(3);
+        EXPECT_EQ(ControlOf(sheet, IDC_ADDONS_RAM_TYPE3)->accessibleDescription(), "Ram :");
+        EXPECT_EQ(ControlOf(sheet, IDC_ADDONS_JOYSTICK_IJK)->accessibleDescription(), "Joystick Interface : ");
+        EXPECT_EQ(ControlOf(sheet, IDC_ADDONS_PB5_STROBE)->accessibleDescription(), "PB5 :");
+        sheet.RequestPage(4);
+        EXPECT_EQ(ControlOf(sheet, IDC_SYSTEM_MODE_Q)->accessibleDescription(), "Screen Mode :");
     });
 }
