@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev
+  clang libclang-rt-14-dev libbenchmark-dev libinih-dev
   qt6-base-dev
   xvfb xauth xdotool
   fonts-liberation fonts-dejavu-core

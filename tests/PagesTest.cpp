@@ -1,1 +1,240 @@
 #include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "config/ConfigFile.h"
+#include "framework/core/ControlRules.h"
+#include "resources/ControlIds.h"
+#include "resources/PageTemplates.h"
+#include "support/HeadlessRun.h"
+#include "support/ScratchFolder.h"
+
+namespace {
+
+using Ids = std::vector<int>;
+
+Ids TabOrder(const DialogTemplate& dialog) {
+    Ids ids;
+    for (std::size_t index : TabStops(dialog)) ids.push_back(dialog.controls[index].id);
+    return ids;
+}
+
+Ids GroupOf(const DialogTemplate& dialog, int id) {
+    Ids ids;
+    for (std::size_t index : RadioGroupOf(dialog, *FindControl(dialog, id))) ids.push_back(dialog.controls[index].id);
+    return ids;
+}
+
+EmulatorSettings ReadSettings(const std::string& path) {
+    EmulatorSettings settings;
+    std::FILE* stream = std::fopen(path.c_str(), "rb");
+    LoadConfigFile(stream, settings);
+    std::fclose(stream);
+    return settings;
+}
+
+// Whole runs of the program in a scratch folder holding `file`.
+class Pages : public ::testing::Test {
+protected:
+    void Run(const std::string& file, HeadlessBackend::Script script) {
+        WriteFile("quorvane.ini", file);
+        backend.SetScript(std::move(script));
+        ASSERT_EQ(RunProgram(backend), 0);
+    }
+    EmulatorSettings Written() { return ReadSettings("quorvane.ini"); }
+
+    ScratchFolder folder;
+    HeadlessBackend backend;
+};
+
+}  // namespace
+
+TEST(PageTemplates, TabOrderFollowsEachTemplate) {
+    EXPECT_EQ(TabOrder(kPathsTemplate), (Ids{1002, 1001, 1003, 1005, 1004, 1006}));
+    EXPECT_EQ(TabOrder(kOricTemplate),
+              (Ids{1002, 1001, 1003, 1004, 1008, 1009, 1010, 1013, 1011, 1014, 1012, 1015, 1005, 1006}));
+    EXPECT_EQ(TabOrder(kTelestratTemplate),
+              (Ids{1002, 1001, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1013, 1012, 1011, 1014, 1023, 1024}));
+    EXPECT_EQ(TabOrder(kAddonsTemplate), (Ids{1033, 1034, 1032, 1035, 1037, 1038, 1023, 1024, 1025, 1026}));
+    EXPECT_EQ(TabOrder(kSystemTemplate), (Ids{1025, 1026, 1024, 1003, 1004, 1023, 1002, 1001, 1005, 1006}));
+}
+
+TEST(PageTemplates, EachRadioGroupHoldsExactlyItsButtons) {
+    EXPECT_EQ(GroupOf(kAddonsTemplate, IDC_ADDONS_CPU_6502), (Ids{1028, 1029}));
+    EXPECT_EQ(GroupOf(kAddonsTemplate, IDC_ADDONS_JOYSTICK_NONE), (Ids{1019, 1020, 1021}));
+    EXPECT_EQ(GroupOf(kAddonsTemplate, IDC_ADDONS_RAM_TYPE1), (Ids{1039, 1040, 1041}));
+    EXPECT_EQ(GroupOf(kAddonsTemplate, IDC_ADDONS_PB5_NOT_USED), (Ids{1030, 1031, 1036}));
+    EXPECT_EQ(GroupOf(kAddonsTemplate, IDC_ADDONS_PB5_STROBE), (Ids{1030, 1031, 1036}));
+    EXPECT_EQ(GroupOf(kSystemTemplate, IDC_SYSTEM_MODE_Q), (Ids{1028, 1029}));
+    for (const DialogTemplate* page :
+         {&kPathsTemplate, &kOricTemplate, &kTelestratTemplate, &kAddonsTemplate, &kSystemTemplate}) {
+        EXPECT_EQ(page->width, 210);
+        EXPECT_EQ(page->height, 154);
+        EXPECT_EQ(page->fontName, "MS Sans Serif");
+        EXPECT_EQ(page->fontPointSize, 8);
+    }
+}
+
+TEST_F(Pages, DefaultsAsThePagesShowThem) {
+    Run("", [](HeadlessUser& user) {
+        user.SelectTab(kAddonsPage);
+        for (int id : {1028, 1039, 1019, 1030, 1023, 1024, 1025, 1037}) EXPECT_TRUE(user.IsChecked(id)) << id;
+        for (int id : {1029, 1040, 1041, 1020, 1021, 1031, 1036, 1026, 1033, 1034, 1032, 1035, 1038}) {
+            EXPECT_FALSE(user.IsChecked(id)) << id;
+        }
+        user.SelectTab(kSystemPage);
+        EXPECT_TRUE(user.IsChecked(IDC_SYSTEM_MODE_X));
+        EXPECT_FALSE(user.IsChecked(IDC_SYSTEM_MODE_Q));
+        for (int id : {1023, 1024, 1025, 1026}) EXPECT_FALSE(user.IsChecked(id)) << id;
+        EXPECT_EQ(user.Text(IDC_SYSTEM_PRINTER), "lpt1:");
+        EXPECT_EQ(user.Text(IDC_SYSTEM_DUMP_FILE), "");
+        user.PressOK();
+    });
+    EXPECT_EQ(ReadFile("quorvane.ini"), DefaultFileText());
+}
+
+TEST_F(Pages, RamPatternThreeShowsNoTypeAndSurvivesAVisit) {
+    Run("RamPattern=3\r\n", [](HeadlessUser& user) {
+        user.SelectTab(kAddonsPage);
+        for (int id : {1039, 1040, 1041}) EXPECT_FALSE(user.IsChecked(id));
+        user.SelectTab(kSystemPage);
+        user.SelectTab(kAddonsPage);
+        user.PressOK();
+    });
+    EXPECT_NE(ReadFile("quorvane.ini").find("\r\nRamPattern=3\r\n"), std::string::npos);
+}
+
+TEST_F(Pages, CrossedBankIdentifiersStillFillTheirOwnBanks) {
+    backend.AnswerNextFileDialog({{DialogOutcome::Confirmed, "/elsewhere/two.rom", {}}, {}});
+    backend.AnswerNextFileDialog({{DialogOutcome::Confirmed, "/elsewhere/one.rom", {}}, {}});
+    Run("RomPath=/roms\r\n", [](HeadlessUser& user) {
+        user.SelectTab(kTelestratPage);
+        user.Click(IDC_TELESTRAT_BANK2_BROWSE);
+        EXPECT_EQ(user.Text(IDC_TELESTRAT_BANK2), "/elsewhere/two.rom");
+        user.Click(IDC_TELESTRAT_MOUSE);  // a tick the next reload undoes
+        user.Click(IDC_TELESTRAT_BANK1_BROWSE);
+        EXPECT_EQ(user.Text(IDC_TELESTRAT_BANK1), "/elsewhere/one.rom");
+        EXPECT_FALSE(user.IsChecked(IDC_TELESTRAT_MOUSE));
+        user.PressOK();
+    });
+    const EmulatorSettings written = Written();
+    EXPECT_EQ(written.Bank2, "/elsewhere/two.rom");
+    EXPECT_EQ(written.Bank1, "/elsewhere/one.rom");
+    EXPECT_FALSE(written.Mouse);
+}
+
+TEST_F(Pages, TheRomFolderReachesTheRomPickerOnceThePathsPageIsLeft) {
+    backend.AnswerNextFileDialog({{DialogOutcome::Confirmed, "/new/roms/basic.rom", {}}, {}});
+    Run("RomPath=/old/roms\r\n", [](HeadlessUser& user) {
+        user.ReplaceText(IDC_PATHS_ROM, "/new/roms");
+        user.SelectTab(kOricPage);
+        user.Click(IDC_ORIC_PRAVETZ_BROWSE);
+        user.PressOK();
+    });
+    ASSERT_EQ(backend.fileDialogs.size(), 1u);
+    EXPECT_EQ(backend.fileDialogs[0].request.initialFolder, "/new/roms");
+    EXPECT_EQ(Written().PravetzRom, "basic.rom");
+}
+
+TEST_F(Pages, TheFirstLongFieldInExchangeOrderIsReported) {
+    const std::string longText(140, 'z');
+    struct Case {
+        int page;
+        std::string file;
+        int reported;
+    };
+    const Case cases[] = {
+        // Pravetz Rom stands above the disc controllers but is exchanged last.
+        {kOricPage, "PravetzRom=" + longText + "\r\nBD500Eprom=" + longText + "\r\n", IDC_ORIC_BD500},
+        // The state dump file stands below the sound file but is exchanged first.
+        {kSystemPage, "SoundFile=" + longText + "\r\nDumpFile=" + longText + "\r\n", IDC_SYSTEM_DUMP_FILE},
+        {kTelestratPage, "Bank1=" + longText + "\r\nBank2=" + longText + "\r\n", IDC_TELESTRAT_BANK2},
+    };
+    for (const Case& c : cases) {
+        backend.messageBoxes.clear();
+        int focused = 0;
+        Run(c.file, [&](HeadlessUser& user) {
+            user.SelectTab(c.page);
+            user.SelectTab(kPathsPage);
+            focused = user.FocusedId();
+            EXPECT_EQ(user.ActiveTab(), c.page);
+        });
+        EXPECT_EQ(focused, c.reported);
+        ASSERT_EQ(backend.messageBoxes.size(), 1u);
+        EXPECT_EQ(backend.messageBoxes[0].text, "Please enter no more than 128 characters.");
+    }
+}
+
+TEST_F(Pages, EverySettingCanBeSetThroughThePages) {
+    backend.AnswerNextFolderPicker({true, true, "/picked/tapes"});
+    backend.AnswerNextFileDialog({{DialogOutcome::Confirmed, "/roms/bank7.rom", {}}, {}});
+    backend.AnswerNextFileDialog({{DialogOutcome::Confirmed, "/dumps/state.bin", {}}, {}});
+    Run("", [](HeadlessUser& user) {
+        user.Click(IDC_PATHS_TAPE_BROWSE);
+        user.ReplaceText(IDC_PATHS_DISK, "/disks");
+        user.ReplaceText(IDC_PATHS_ROM, "/roms");
+        user.SelectTab(kOricPage);
+        const std::pair<int, const char*> oric[] = {{1001, "o1.rom"}, {1004, "at.rom"}, {1006, "pr.rom"},
+                                                    {1009, "md.rom"}, {1013, "ja.rom"}, {1014, "bd.rom"},
+                                                    {1015, "ap.rom"}};
+        for (const auto& [id, text] : oric) user.ReplaceText(id, text);
+        user.SelectTab(kTelestratPage);
+        user.Click(IDC_TELESTRAT_BANK7_BROWSE);
+        const std::pair<int, const char*> banks[] = {{1004, "b6"}, {1006, "b5"}, {1008, "b4"},
+                                                     {1010, "b3"}, {1012, "b2"}, {1014, "b1"}};
+        for (const auto& [id, text] : banks) user.ReplaceText(id, text);
+        user.Click(IDC_TELESTRAT_JOYSTICK);
+        user.Click(IDC_TELESTRAT_MOUSE);
+        user.SelectTab(kAddonsPage);
+        for (int id : {1029, 1041, 1021, 1036, 1023, 1024, 1025, 1026, 1033, 1034, 1032, 1035, 1037, 1038}) {
+            user.Click(id);
+        }
+        user.SelectTab(kSystemPage);
+        user.Click(IDC_SYSTEM_DUMP_FILE_BROWSE);
+        user.ReplaceText(IDC_SYSTEM_SOUND_FILE, "/sound.out");
+        user.ReplaceText(IDC_SYSTEM_PRINTER, "lpt2:");
+        for (int id : {1029, 1023, 1024, 1025, 1026}) user.Click(id);
+        user.PressOK();
+    });
+    EmulatorSettings expected;
+    expected.TapePath = "/picked/tapes";
+    expected.DiskPath = "/disks";
+    expected.RomPath = "/roms";
+    expected.Oric1Rom = "o1.rom";
+    expected.AtmosRom = "at.rom";
+    expected.PravetzRom = "pr.rom";
+    expected.MicrodiscEprom = "md.rom";
+    expected.JasminEprom = "ja.rom";
+    expected.BD500Eprom = "bd.rom";
+    expected.AppleInterfaceEprom = "ap.rom";
+    expected.Bank7 = "bank7.rom";
+    expected.Bank6 = "b6";
+    expected.Bank5 = "b5";
+    expected.Bank4 = "b4";
+    expected.Bank3 = "b3";
+    expected.Bank2 = "b2";
+    expected.Bank1 = "b1";
+    expected.JoystickPort = expected.Mouse = true;
+    expected.Cpu = 1;
+    expected.RamPattern = 2;
+    expected.Joystick = 2;
+    expected.SelectRomWithPB5 = 2;
+    expected.DriveA = expected.DriveB = expected.DriveC = false;
+    expected.DriveD = expected.LightPen = expected.RealTimeClock = expected.Printer = true;
+    expected.FixCRs = false;
+    expected.PrintNULs = expected.OverlayRamAccess = true;
+    expected.Log = expected.DumpSound = expected.ScanLines = expected.MonochromeVGA = true;
+    expected.DumpFile = "/dumps/state.bin";
+    expected.SoundFile = "/sound.out";
+    expected.PrinterOutput = "lpt2:";
+    expected.VGAMode = 1;
+    EXPECT_EQ(Written(), expected);
+
+    // And that file survives reading, showing every page and OK unchanged.
+    const std::string once = ReadFile("quorvane.ini");
+    Run(once, [](HeadlessUser& user) {
+        for (int page = kOricPage; page <= kSystemPage; ++page) user.SelectTab(page);
+        user.PressOK();
+    });
+    EXPECT_EQ(ReadFile("quorvane.ini"), once);
+}

@@ -10,7 +10,11 @@
 CPropertySheet::CPropertySheet(std::string caption, CWnd* parent, int selectPage)
     : m_caption(std::move(caption)), m_parent(parent), m_startPage(selectPage) {}
 
-CPropertySheet::~CPropertySheet() { OnWindowDestroyed(); }
+CPropertySheet::~CPropertySheet() {
+    // The pages may be gone already: they are often declared after the sheet.
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd == this) app->m_pMainWnd = nullptr;
+}
 
 void CPropertySheet::AddPage(CPropertyPage* page) { m_pages.push_back(page); }
 

@@ -146,14 +146,15 @@ void HeadlessUser::ShowPage(int index) {
         m_backend.pageWindowsCreated.push_back(page->GetTemplate().id);
     }
     m_sheet.OnPageSetActive(index, *slot);
+    // A shown page has its first tab stop focused; a field has its text selected.
     const std::vector<std::size_t> stops = TabStops(slot->Template());
-    if (stops.empty()) {
-        slot->focus = kHeadlessTabStrip;
+    slot->focus = kHeadlessTabStrip;
+    if (stops.empty()) return;
+    const ControlTemplate& first = slot->Template().controls[stops.front()];
+    if (first.kind == ControlKind::TextField) {
+        slot->FocusAndSelectAll(first.id);
     } else {
-        slot->FocusAndSelectAll(slot->Template().controls[stops.front()].id);
-        if (slot->Template().controls[stops.front()].kind != ControlKind::TextField) {
-            slot->focus = slot->Template().controls[stops.front()].id;
-        }
+        slot->focus = first.id;
     }
 }
 

@@ -4,6 +4,9 @@
 
 #include "framework/headless/HeadlessBackend.h"
 
+// Page indexes in tab order.
+enum PageIndex { kPathsPage, kOricPage, kTelestratPage, kAddonsPage, kSystemPage };
+
 inline constexpr const char* kTestExecutable = "/opt/brindlewick/brindlewick";
 
 // One whole run of the program on the headless backend, in the working

@@ -58,15 +58,14 @@ std::string ListFolder(const std::string& path) {
     return list;
 }
 
-std::string RunUnprivileged(const std::function<std::string()>& body) {
-    if (geteuid() != 0) return body();
+std::string RunInChild(const std::function<std::string()>& body, bool unprivileged) {
     int channel[2];
     if (pipe(channel) != 0) return "pipe failed";
     const pid_t child = fork();
     if (child == 0) {
         close(channel[0]);
         std::string outcome;
-        if (setgid(65534) != 0 || setuid(65534) != 0) {
+        if (unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
             outcome = "cannot drop privileges";
         } else {
             outcome = body();

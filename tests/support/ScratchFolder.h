@@ -25,7 +25,8 @@ bool FileExists(const std::string& path);
 // Names of the entries of a folder, sorted.
 std::string ListFolder(const std::string& path);
 
-// Runs `body` in a child process as an unprivileged user when the tests run
-// as root (who may write read-only files), else as ourselves. `body` returns
-// an empty string on success or what went wrong; so does this.
-std::string RunUnprivileged(const std::function<std::string()>& body);
+// Runs `body` in a child process, so that it may change process-wide limits.
+// With `unprivileged`, a root test run drops to an ordinary user first (root
+// may write where nobody else can). `body` returns an empty string on
+// success or what went wrong; so does this.
+std::string RunInChild(const std::function<std::string()>& body, bool unprivileged);
