@@ -30,12 +30,17 @@ ByteLineEdit::ByteLineEdit(QWidget* parent) : QLineEdit(parent) {
 
 void ByteLineEdit::SetBytes(const std::string& bytes) {
     m_loaded = bytes;
+    m_loadedShown = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     m_edited = false;
-    setText(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    setText(m_loadedShown);
     setCursorPosition(0);
 }
 
-std::string ByteLineEdit::Bytes() const { return m_edited ? text().toUtf8().toStdString() : m_loaded; }
+std::string ByteLineEdit::Bytes() const {
+    // Edits undone, or typed back as they were, leave the loaded bytes.
+    if (!m_edited || text() == m_loadedShown) return m_loaded;
+    return text().toUtf8().toStdString();
+}
 
 void ByteLineEdit::InsertInput(const QString& input) {
     if (isReadOnly()) return;

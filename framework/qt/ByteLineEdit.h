@@ -33,6 +33,7 @@ protected:
 
 private:
     std::string m_loaded;
+    QString m_loadedShown;
     bool m_edited = false;
     std::size_t m_limit = std::numeric_limits<std::size_t>::max();
 };

@@ -82,6 +82,9 @@ TEST_F(QtField, AValueThatIsNotUtf8IsWrittenBackByteForByteUnlessEdited) {
         EXPECT_EQ(FieldOf(sheet, IDC_PATHS_TAPE)->text(), QString::fromUtf8("/jeux/\xEF\xBF\xBDt\xEF\xBF\xBD"));
         ClickInto(sheet, IDC_PATHS_DISK);
         TypeText(sheet, "s");
+        ClickInto(sheet, IDC_PATHS_ROM);
+        TypeText(sheet, "x");
+        PressKey(sheet, Qt::Key_Backspace);  // edited, then back as it was
         // Leaving the page and coming back loads the same bytes again.
         PressKey(sheet, Qt::Key_Tab, Qt::ControlModifier);
         PressKey(sheet, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
