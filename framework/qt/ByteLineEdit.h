@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <cstddef>
 #include <limits>
 #include <string>
@@ -24,6 +25,8 @@ public:
     // Typing or pasting `input` over the selection.
     void InsertInput(const QString& input);
     void PasteFrom(QClipboard::Mode mode);
+    // The usual edit menu, its Paste through the same rule as the keys.
+    QMenu* CreateContextMenu();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <memory>
 
 #include "SheetDriver.h"
 #include "framework/qt/ByteLineEdit.h"
@@ -69,6 +70,14 @@ TEST_F(QtField, TypingAndPastingStopAt128BytesBesideALongLoadedText) {
         Paste(sheet, "/first/line\r\n/second");
         Paste(sheet, "\nnothing");
         EXPECT_EQ(roms->text(), "/first/line");
+        QGuiApplication::clipboard()->setText(QString(300, 'm'));  // the menu's Paste keeps the limit too
+        std::unique_ptr<QMenu> menu(roms->CreateContextMenu());
+        QAction* paste = menu->findChild<QAction*>("edit-paste");
+        ASSERT_NE(paste, nullptr);
+        paste->trigger();
+        EXPECT_EQ(roms->text().size(), 128);
+        roms->setSelection(11, 117);
+        roms->del();
         sheet.OkButton()->click();
     });
     EXPECT_EQ(WrittenValue("RomPath"), "/first/line");
