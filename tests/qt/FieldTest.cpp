@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <memory>
@@ -78,10 +80,19 @@ TEST_F(QtField, TypingAndPastingStopAt128BytesBesideALongLoadedText) {
         EXPECT_EQ(roms->text().size(), 128);
         roms->setSelection(11, 117);
         roms->del();
+
+        // An input method's composed text is typed like keys.
+        ByteLineEdit* tapesAgain = ClickInto(sheet, IDC_PATHS_TAPE);
+        tapesAgain->selectAll();
+        QInputMethodEvent composed;
+        composed.setCommitString(QString(130, 'c'));
+        QApplication::sendEvent(tapesAgain, &composed);
+        EXPECT_EQ(tapesAgain->text(), QString(128, 'c'));
         sheet.OkButton()->click();
     });
     EXPECT_EQ(WrittenValue("RomPath"), "/first/line");
     EXPECT_EQ(WrittenValue("DiskPath"), std::string(128, 'p'));
+    EXPECT_EQ(WrittenValue("TapePath"), std::string(128, 'c'));
 }
 
 TEST_F(QtField, AValueThatIsNotUtf8IsWrittenBackByteForByteUnlessEdited) {

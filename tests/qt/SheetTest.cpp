@@ -236,3 +236,13 @@ TEST_F(QtSheet, HelpSaysTheHelpEngineCannotStart) {
         EXPECT_TRUE(sheet.isVisible());
     });
 }
+
+TEST_F(QtSheet, WithoutTheFileTheFolderIsShownInAnOwnerlessBoxAndNothingIsCreated) {
+    MessageBoxRecorder recorder;
+    RunProgram([](SheetWindow&) { ADD_FAILURE() << "no sheet without the file"; });
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes.front().text.toStdString(), folder.Path());
+    EXPECT_EQ(recorder.boxes.front().owner, nullptr);
+    EXPECT_EQ(recorder.boxes.front().icon, QMessageBox::Warning);
+    EXPECT_EQ(ListFolder(folder.Path()), "");
+}
