@@ -24,7 +24,7 @@ bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 
 ByteLineEdit::ByteLineEdit(QWidget* parent) : QLineEdit(parent) {
     // What the field holds stops being the loaded bytes once the user changes it.
     connect(this, &QLineEdit::textEdited, this, [this] { m_edited = true; });
-    // A single-line edit takes no dropped text; keeps every input on the one path below.
+    // Dropped text would go round the limit; the platform's edit control takes none either.
     setAcceptDrops(false);
 }
 
