@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QImage>
+#include <algorithm>
 #include <QPushButton>
 #include <QTest>
 
@@ -43,6 +45,35 @@ TEST_F(QtControls, ACheckBoxTogglesOnAClickOnItsTextOrItsBox) {
     });
     EXPECT_EQ(WrittenValue("ScanLines"), "Yes");
     EXPECT_EQ(WrittenValue("Log"), "No");
+}
+
+// Columns of a rendered control where something dark is drawn: text, a frame.
+std::vector<bool> InkedColumns(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    std::vector<bool> inked(static_cast<std::size_t>(image.width()), false);
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) > 128 && qGray(pixel) < 160) inked[static_cast<std::size_t>(x)] = true;
+        }
+    }
+    return inked;
+}
+
+TEST_F(QtControls, ACheckBoxShowsItsTextLeftAndItsBoxAtTheRightEdge) {
+    WriteConfig({"MonochromeVGA=Yes"});
+    RunProgram([](SheetWindow& sheet) {
+        sheet.RequestPage(4);
+        QWidget* box = ControlOf(sheet, IDC_SYSTEM_MONOCHROME);  // "Monochrome VGA :", wider than its text
+        const std::vector<bool> inked = InkedColumns(box);
+        ASSERT_GT(inked.size(), 40u);
+        const auto firstInk = std::find(inked.begin(), inked.end(), true) - inked.begin();
+        EXPECT_LE(firstInk, 2) << "the text starts at the left edge";
+        // The tick stands in the box at the right edge, clear of the text.
+        const auto boxStart = inked.end() - 16;
+        EXPECT_NE(std::find(boxStart, inked.end(), true), inked.end());
+        EXPECT_NE(std::find(boxStart - 8, boxStart, false), boxStart);
+    });
 }
 
 TEST_F(QtControls, RadioGroupsMayShowNoSelectionAndAClickSelectsWithinTheGroupOnly) {
