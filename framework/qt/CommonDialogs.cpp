@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "framework/core/Constants.h"
 #include "framework/core/Runtime.h"
@@ -24,6 +26,19 @@ QMessageBox::Icon IconOf(unsigned style) {
         case 0x40u: return QMessageBox::Information;
         default: return QMessageBox::NoIcon;
     }
+}
+
+// Qt's file dialog stores its history and last folder in the user's settings
+// when it closes, and starts from them next time. This program keeps no
+// state, and each dialog starts where it is told, so that goes to a folder
+// of this run's own, removed when the program ends.
+void KeepDialogStateToThisRun() {
+    static QTemporaryDir scratch;
+    static bool redirected = false;
+    if (redirected || !scratch.isValid()) return;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, scratch.path());
+    redirected = true;
 }
 
 }  // namespace
@@ -56,6 +71,7 @@ QStringList NameFilters(const std::vector<FileTypeFilter>& filters) {
 }
 
 FileDialogResult RunOpenFileDialog(QWidget* owner, const FileDialogRequest& request) {
+    KeepDialogStateToThisRun();
     QFileDialog dialog(owner, ToQString(request.title));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(request.openMode ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -85,6 +101,7 @@ FileDialogResult RunOpenFileDialog(QWidget* owner, const FileDialogRequest& requ
 }
 
 FolderPickerResult RunFolderDialog(QWidget* owner, const FolderPickerRequest& request) {
+    KeepDialogStateToThisRun();
     QFileDialog dialog(owner, ToQString(request.title));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::Directory);

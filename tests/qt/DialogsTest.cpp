@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "SheetDriver.h"
@@ -103,6 +105,9 @@ TEST_F(QtDialogs, TheFilePickerTakesANameThatDoesNotExistYet) {
     EXPECT_EQ(seen[0].mode, QFileDialog::AnyFile);
     EXPECT_TRUE(seen[0].files.value(0).endsWith("/lpt1:"));  // the field's value to start from
     EXPECT_EQ(WrittenValue("PrinterOutput"), folder.PathOf("new-printout.txt"));
+    // What the dialog remembers stays out of the user's settings.
+    const QString userSettings = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    EXPECT_FALSE(QSettings(QSettings::UserScope, "QtProject").fileName().startsWith(userSettings));
 }
 
 TEST_F(QtDialogs, TheFolderPickerIsTitledAndOwnedByTheSheet) {
