@@ -5,7 +5,10 @@ packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev
   clang libclang-rt-14-dev libbenchmark-dev libinih-dev
-  g++-mingw-w64-x86-64 wine wine64 xvfb xauth xdotool imagemagick
+  qt6-base-dev
+  xvfb xauth xdotool
+  fonts-liberation fonts-dejavu-core
+  g++-mingw-w64-x86-64 wine wine64 imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,9 @@
+#include "framework/qt/GroupRadioButton.h"
+
+GroupRadioButton::GroupRadioButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {
+    setAutoExclusive(false);
+}
+
+void GroupRadioButton::nextCheckState() { setChecked(true); }
+
+bool GroupRadioButton::hitButton(const QPoint& position) const { return rect().contains(position); }
