@@ -28,6 +28,8 @@ done
 
 scratch=$(mktemp -d /tmp/brindlewick-wine.XXXXXX)
 export WINEPREFIX="$scratch/prefix" WINEARCH=win64 WINEDEBUG=-all
+# English window titles for the end-to-end script to find, whatever the machine's language.
+export LC_ALL=C.UTF-8
 # No Mono or Gecko: nothing here needs them, and their installers would ask.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 cleanup() {
