@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Drives build-win/brindlewick.exe under Wine by keystrokes, each run in a
-# fresh scratch folder, and takes screenshots of the five pages.
+# fresh scratch folder, and takes screenshots of the pages, messages and pickers.
 # Expects DISPLAY (a virtual X server) and WINEPREFIX to be set; called by
 # scripts/test-windows.sh.
 set -euo pipefail
@@ -13,7 +13,6 @@ trap 'rm -rf "$scratch"' EXIT
 failures=0
 app=""
 
-note() { printf '  %s\n' "$*"; }
 fail() { printf '  FAIL: %s\n' "$*"; failures=$((failures + 1)); }
 
 # A Wine desktop of its own gives the sheet a title bar to look at and the
