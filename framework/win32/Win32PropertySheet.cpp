@@ -132,14 +132,12 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         case kPlaceFocus: {
-            // A page change by keyboard can leave the focus on the page just
-            // hidden, where Tab goes nowhere; it belongs on the new page's
-            // first tab stop. A focused tab strip (after a click) stays. The
-            // focus is set through the dialog manager either way, so that a
-            // focused push button is also the one Enter presses.
-            HWND focus = GetFocus();
+            // A shown page has its first tab stop focused, whether it was
+            // reached by keyboard or by a click on its tab. The focus is set
+            // through the dialog manager, so that a focused push button is
+            // also the one Enter presses.
             if (!IsWindowVisible(page)) return TRUE;
-            if (focus == nullptr || !IsWindowVisible(focus)) focus = GetNextDlgTabItem(page, nullptr, FALSE);
+            HWND focus = GetNextDlgTabItem(page, nullptr, FALSE);
             if (focus != nullptr && IsChild(page, focus)) {
                 SendMessageA(GetParent(page), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
             }
