@@ -41,15 +41,7 @@ void ApplyLine(std::string_view line, EmulatorSettings& settings) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) return;
     const SettingDescriptor* setting = FindSetting(line.substr(0, equals));
-    if (setting == nullptr) return;
-    const std::string_view value = line.substr(equals + 1);
-    switch (setting->kind) {
-        case SettingKind::Text: (settings.*setting->text).assign(value); break;
-        case SettingKind::Flag: settings.*setting->flag = !StartsWithNo(value); break;
-        case SettingKind::Choice:
-            settings.*setting->choice = ReadChoice(setting->choiceRule, value, settings.*setting->choice);
-            break;
-    }
+    if (setting != nullptr) ApplySettingValue(*setting, line.substr(equals + 1), settings);
 }
 
 // Trailing blanks, CRs and LFs go; tabs and everything else stay.
@@ -137,6 +129,16 @@ std::string CanonicalText(const EmulatorSettings& settings) {
 }
 
 }  // namespace
+
+void ApplySettingValue(const SettingDescriptor& setting, std::string_view value, EmulatorSettings& settings) {
+    switch (setting.kind) {
+        case SettingKind::Text: (settings.*setting.text).assign(value); break;
+        case SettingKind::Flag: settings.*setting.flag = !StartsWithNo(value); break;
+        case SettingKind::Choice:
+            settings.*setting.choice = ReadChoice(setting.choiceRule, value, settings.*setting.choice);
+            break;
+    }
+}
 
 void LoadConfigFile(std::FILE* stream, EmulatorSettings& settings) {
     char buffer[kLineBufferSize];
