@@ -33,46 +33,41 @@ std::FILE* OpenOrDie(const std::string& path) {
     return stream;
 }
 
-void ReadFloor(benchmark::State& state) {
-    char buffer[256];
+// Every reader gets the same stream, opened and closed the same way.
+template <class Reader>
+void ReadLargeFile(benchmark::State& state, Reader read) {
     for (auto _ : state) {
         std::FILE* stream = OpenOrDie(gLargeFile);
-        while (std::fgets(buffer, sizeof buffer, stream) != nullptr) benchmark::DoNotOptimize(buffer);
+        read(stream);
         std::fclose(stream);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * 64 * kMiB));
+}
+
+void ReadFloor(benchmark::State& state) {
+    ReadLargeFile(state, [](std::FILE* stream) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, stream) != nullptr) benchmark::DoNotOptimize(buffer);
+    });
 }
 
 void ReadOurs(benchmark::State& state) {
-    for (auto _ : state) {
-        std::FILE* stream = OpenOrDie(gLargeFile);
+    ReadLargeFile(state, [](std::FILE* stream) {
         EmulatorSettings settings;
         LoadConfigFile(stream, settings);
         benchmark::DoNotOptimize(settings);
-        std::fclose(stream);
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * 64 * kMiB));
+    });
 }
 
 void ReadInih(benchmark::State& state) {
-    for (auto _ : state) {
-        std::FILE* stream = OpenOrDie(gLargeFile);
+    ReadLargeFile(state, [](std::FILE* stream) {
         EmulatorSettings settings;
         LoadWithInih(stream, settings);
         benchmark::DoNotOptimize(settings);
-        std::fclose(stream);
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * 64 * kMiB));
+    });
 }
 
-void ReadInihOnly(benchmark::State& state) {
-    for (auto _ : state) {
-        std::FILE* stream = OpenOrDie(gLargeFile);
-        ParseWithInihOnly(stream);
-        std::fclose(stream);
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * 64 * kMiB));
-}
+void ReadInihOnly(benchmark::State& state) { ReadLargeFile(state, ParseWithInihOnly); }
 
 // Both saves go to the same kind of stream: a fixed buffer, rewound each time.
 struct MemoryStream {

@@ -43,6 +43,22 @@ SeenFileDialog Look(QFileDialog& dialog) {
             dialog.parentWidget()};
 }
 
+// Answers the next file dialog by choosing `path` (after opening `folder`,
+// when given), noting what the dialog was asked; any other modal is closed.
+ModalAnswerer ChooseInFileDialog(std::vector<SeenFileDialog>& seen, std::string path, std::string folder = {}) {
+    return ModalAnswerer([&seen, path = std::move(path), folder = std::move(folder)](QWidget& modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(&modal);
+        if (dialog == nullptr) {
+            modal.close();
+            return;
+        }
+        seen.push_back(Look(*dialog));
+        if (!folder.empty()) dialog->setDirectory(QString::fromStdString(folder));
+        dialog->selectFile(QString::fromStdString(path));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
+
 }  // namespace
 
 TEST_F(QtDialogs, TheRomPickerOpensAtTheRomFolderAndTheChoiceMovesTheWorkingDirectory) {
@@ -53,16 +69,7 @@ TEST_F(QtDialogs, TheRomPickerOpensAtTheRomFolderAndTheChoiceMovesTheWorkingDire
     std::string directoryAfter;
     RunProgram([&](SheetWindow& sheet) {
         sheet.RequestPage(1);
-        ModalAnswerer choose([&](QWidget& modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(&modal);
-            if (dialog == nullptr) {
-                modal.close();
-                return;
-            }
-            seen.push_back(Look(*dialog));
-            dialog->selectFile(QString::fromStdString(folder.PathOf("roms/basic11b.rom")));
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        ModalAnswerer choose = ChooseInFileDialog(seen, folder.PathOf("roms/basic11b.rom"));
         ClickWidget(ControlOf(sheet, IDC_ORIC_ORIC1_BROWSE));
         EXPECT_EQ(FieldOf(sheet, IDC_ORIC_ORIC1)->text(), "basic11b.rom");  // inside the ROM folder: bare name
         GetWorkingDirectory(directoryAfter);
@@ -87,16 +94,7 @@ TEST_F(QtDialogs, TheFilePickerTakesANameThatDoesNotExistYet) {
     std::vector<SeenFileDialog> seen;
     RunProgram([&](SheetWindow& sheet) {
         sheet.RequestPage(4);
-        ModalAnswerer choose([&](QWidget& modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(&modal);
-            if (dialog == nullptr) {
-                modal.close();
-                return;
-            }
-            seen.push_back(Look(*dialog));
-            dialog->selectFile(QString::fromStdString(folder.PathOf("new-printout.txt")));
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        ModalAnswerer choose = ChooseInFileDialog(seen, folder.PathOf("new-printout.txt"));
         ClickWidget(ControlOf(sheet, IDC_SYSTEM_PRINTER_BROWSE));
         sheet.OkButton()->click();
     });
@@ -115,17 +113,7 @@ TEST_F(QtDialogs, TheFolderPickerIsTitledAndOwnedByTheSheet) {
     WriteConfig({});
     std::vector<SeenFileDialog> seen;
     RunProgram([&](SheetWindow& sheet) {
-        ModalAnswerer choose([&](QWidget& modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(&modal);
-            if (dialog == nullptr) {
-                modal.close();
-                return;
-            }
-            seen.push_back(Look(*dialog));
-            dialog->setDirectory(QString::fromStdString(folder.Path()));
-            dialog->selectFile(QString::fromStdString(folder.PathOf("tapes")));
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        ModalAnswerer choose = ChooseInFileDialog(seen, folder.PathOf("tapes"), folder.Path());
         ClickWidget(ControlOf(sheet, IDC_PATHS_TAPE_BROWSE));
         EXPECT_EQ(FieldOf(sheet, IDC_PATHS_TAPE)->text().toStdString(), folder.PathOf("tapes"));
         sheet.OkButton()->click();
