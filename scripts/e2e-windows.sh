@@ -7,7 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 exe="$root/build-win/brindlewick.exe"
-shots="$root/docs/screenshots"
+# Screenshots land beside the build; SCREENSHOTS_DIR=docs/screenshots refreshes the documented ones.
+shots="${SCREENSHOTS_DIR:-$root/build-win/screenshots}"
+mkdir -p "$shots"
 scratch=$(mktemp -d /tmp/brindlewick-e2e.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
 failures=0
