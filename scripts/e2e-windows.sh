@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-exe="$root/build-win/brindlewick.exe"
+exe="${BRINDLEWICK_EXE:-$root/build-win/brindlewick.exe}"
 # Screenshots land beside the build; SCREENSHOTS_DIR=docs/screenshots refreshes the documented ones.
 shots="${SCREENSHOTS_DIR:-$root/build-win/screenshots}"
 mkdir -p "$shots"

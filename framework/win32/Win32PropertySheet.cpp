@@ -211,10 +211,11 @@ int RunWin32PropertySheet(CPropertySheet& sheet, HINSTANCE instance) {
 
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK | PSH_NOCONTEXTHELP |
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK | PSH_NOCONTEXTHELP | PSH_USEICONID |
                      (sheet.HasHelpButton() ? PSH_HASHELP : 0);
     header.hwndParent = HandleOf(sheet.GetParentWindow());
     header.hInstance = instance;
+    header.pszIcon = MAKEINTRESOURCEA(1);  // the program's icon, for the title bar and Alt+Tab
     header.pszCaption = sheet.GetCaption().c_str();
     header.nPages = static_cast<UINT>(pages.size());
     header.nStartPage = static_cast<UINT>(std::clamp(sheet.GetStartPage(), 0, static_cast<int>(pages.size()) - 1));

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Checks the packages in dist/ as their users get them: the installed .deb
+# (program, man page, desktop entry, icon on the window) and the Windows
+# archive's program (icon, version, and end to end under Wine).
+# Run after scripts/package.sh and `apt-get install ./dist/brindlewick_*.deb`.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+echo "== the installed package"
+program=/usr/bin/brindlewick
+[ -x "$program" ] || { echo "FAIL: $program is not installed" >&2; exit 1; }
+deb=$(ls dist/brindlewick_*_amd64.deb)
+dpkg-deb -x "$deb" "$scratch/deb"
+page="$scratch/deb/usr/share/man/man1/brindlewick.1.gz"
+[ -f "$page" ] || fail "the package has no man page"
+mandoc -Tlint "$page" || fail "the man page has warnings"
+# Minimal systems may be set to leave manual pages out (dpkg path-exclude).
+if [ -f /usr/share/man/man1/brindlewick.1.gz ]; then
+  man -w brindlewick >/dev/null || fail "man brindlewick finds no page"
+fi
+desktop-file-validate /usr/share/applications/brindlewick.desktop || fail "the desktop entry is not valid"
+[ -f /usr/share/icons/hicolor/48x48/apps/brindlewick.png ] || fail "no 48x48 icon in the hicolor theme"
+
+# The window carries the icon and the class the desktop entry names.
+mkdir "$scratch/icon" && cp samples/quorvane.ini "$scratch/icon/"
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  cd "$1"
+  "$2" 2>/dev/null &
+  pid=$!
+  window=$(timeout 15 xdotool search --sync --all --onlyvisible --pid "$pid" --name "^Brindlewick\$" | head -n1) || true
+  status=0
+  if [ -z "$window" ]; then echo "FAIL: no window" >&2; status=1
+  else
+    xprop -id "$window" _NET_WM_ICON | grep -q "_NET_WM_ICON(CARDINAL)" || { echo "FAIL: no window icon" >&2; status=1; }
+    wm_class=$(xprop -id "$window" WM_CLASS)
+    grep -qi "\"$(sed -n "s/^StartupWMClass=//p" "$3")\"" <<<"$wm_class" || { echo "FAIL: window class $wm_class" >&2; status=1; }
+  fi
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+  exit "$status"
+' _ "$scratch/icon" "$program" "$root/packaging/brindlewick.desktop" || fail "the installed window"
+
+tests/qt/e2e.sh "$program" samples/quorvane.ini || fail "end to end with the installed program"
+
+echo "== the Windows archive"
+zip=$(ls dist/brindlewick-*-win64.zip)
+version=$(basename "$zip" | sed 's/^brindlewick-\(.*\)-win64\.zip$/\1/')
+mkdir "$scratch/win" && unzip -q "$zip" -d "$scratch/win"
+for file in brindlewick.exe README.md LICENSE.txt; do
+  [ -f "$scratch/win/$file" ] || fail "the archive lacks $file"
+done
+exe="$scratch/win/brindlewick.exe"
+x86_64-w64-mingw32-objdump -h "$exe" | grep -q '\.debug' && fail "brindlewick.exe keeps its debug sections"
+resources=$(wrestool -l "$exe")
+grep -q 'type=group_icon' <<<"$resources" || fail "brindlewick.exe has no icon"
+grep -q 'type=version' <<<"$resources" || fail "brindlewick.exe has no version resource"
+details=$(wrestool -x --raw -t 16 "$exe" | strings -el)
+for want in ProductName Brindlewick FileDescription "FileVersion" "$version"; do
+  grep -qxF "$want" <<<"$details" || fail "version resource lacks $want"
+done
+
+export WINEPREFIX="$scratch/prefix" WINEARCH=win64 WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  set -euo pipefail
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+  status=0
+  BRINDLEWICK_EXE="$1" SCREENSHOTS_DIR="$2" scripts/e2e-windows.sh || status=$?
+  wineserver -k || true
+  exit "$status"
+' _ "$exe" "$scratch/shots" || fail "end to end with the archive's program under Wine"
+
+[ "$failures" -eq 0 ] && echo "packages: all checks passed"
+exit "$failures"
