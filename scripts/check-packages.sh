@@ -15,6 +15,7 @@ echo "== the installed package"
 program=/usr/bin/brindlewick
 [ -x "$program" ] || { echo "FAIL: $program is not installed" >&2; exit 1; }
 deb=$(ls dist/brindlewick_*_amd64.deb)
+lintian --fail-on error "$deb" >"$scratch/lintian" 2>&1 || fail "lintian finds errors in $deb: $(cat "$scratch/lintian")"
 dpkg-deb -x "$deb" "$scratch/deb"
 page="$scratch/deb/usr/share/man/man1/brindlewick.1.gz"
 [ -f "$page" ] || fail "the package has no man page"
