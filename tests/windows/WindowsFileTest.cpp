@@ -103,7 +103,9 @@ TEST(WindowsFile, ReplacingKeepsAnAlternateDataStream) {
     CloseHandle(stream);
     ASSERT_TRUE(made);
     // Where streams are not supported, the name may make a file of its own.
-    if (ListFolder(folder.Path()) != "quorvane.ini ") GTEST_SKIP() << "no alternate data streams here: the stream's name made a file of its own";
+    if (ListFolder(folder.Path()) != "quorvane.ini ") {
+        GTEST_SKIP() << "no alternate data streams here: the stream's name made a file of its own";
+    }
     ReplacementFile file;
     ASSERT_TRUE(file.Begin("quorvane.ini"));
     std::fputs("new\r\n", file.Stream());
