@@ -187,8 +187,10 @@ void LoadConfigFile(std::FILE* stream, EmulatorSettings& settings) {
         start += length;
         if (newline < start) newline = next('\n', start);
         if (nul < start) nul = next('\0', start);
-        const std::string_view line = TrimLineEnd(std::string_view(piece, kept));
-        if (!line.empty() && keyInitials[static_cast<unsigned char>(line.front())]) ApplyLine(line, settings);
+        // Trimming keeps the first character of a piece that begins a key.
+        if (kept > 0 && keyInitials[static_cast<unsigned char>(piece[0])]) {
+            ApplyLine(TrimLineEnd(std::string_view(piece, kept)), settings);
+        }
     }
 }
 
