@@ -107,7 +107,8 @@ TEST(FileKeeping, AnAttributeTheUserMayNotSetIsLeftBehind) {
     ASSERT_EQ(chown("quorvane.ini", kNobody, kNobody), 0);
     if (!SetAttribute("quorvane.ini", "security.brindlewick", "label") ||
         !SetAttribute("quorvane.ini", "user.origin", "sample")) {
-        GTEST_SKIP() << "the test folder's file system takes no such extended attributes";
+        GTEST_SKIP() << "cannot set a \"security.\" and a \"user.\" attribute here (no CAP_SYS_ADMIN, or the "
+                        "file system takes none)";
     }
     // The file's owner, an ordinary user, saves: only privilege sets "security.".
     EXPECT_EQ(RunInChild(OkSavesQuietly, true), "");
