@@ -136,13 +136,13 @@ bool CarryOverAttributes(const std::string& from, int to) {
     return true;
 }
 
-// Links an unnamed file into its folder under `name`.
+// An unnamed file is given its name through its entry in /proc; without
+// that, only a privileged process could name it.
+constexpr const char* kOwnDescriptors = "/proc/self/fd";
+
 bool LinkUnnamed(int fd, const std::string& name) {
-    const std::string self = "/proc/self/fd/" + std::to_string(fd);
-    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
-    if (errno == EEXIST) return false;
-    // Without /proc, a privileged process may still link the descriptor itself.
-    return linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0;
+    const std::string self = std::string(kOwnDescriptors) + "/" + std::to_string(fd);
+    return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
 }
 
 std::string TemporaryName(const std::string& folder) {
@@ -187,10 +187,12 @@ bool ReplacementFile::Begin(const std::string& fileName) {
     }
     // Unnamed where the file system allows, so that a process killed before
     // the rename leaves nothing behind; else a hidden name of our own.
-    int fd = open(FolderOf(m_target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    const std::string folder = FolderOf(m_target);
+    int fd = -1;
+    if (access(kOwnDescriptors, X_OK) == 0) fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     m_unnamed = fd >= 0;
     if (!m_unnamed) {
-        std::string name = FolderOf(m_target) + "/.quorvane-XXXXXX";
+        std::string name = folder + "/.quorvane-XXXXXX";
         fd = mkostemp(name.data(), O_CLOEXEC);
         if (fd < 0) return false;
         m_temporary = name;
