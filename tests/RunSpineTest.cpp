@@ -105,7 +105,8 @@ TEST_F(RunSpine, AnythingButAReadableRegularFileCountsAsNoFile) {
         {"link to /dev/zero", [] { return symlink("/dev/zero", "quorvane.ini") == 0; }},
         {"socket", [] { return MakeSocket("quorvane.ini"); }},
         {"dangling link", [] { return symlink("absent.ini", "quorvane.ini") == 0; }},
-        {"link loop", [] { return symlink("loop.ini", "quorvane.ini") == 0 && symlink("quorvane.ini", "loop.ini") == 0; }},
+        {"link loop",
+         [] { return symlink("loop.ini", "quorvane.ini") == 0 && symlink("quorvane.ini", "loop.ini") == 0; }},
         {"unreadable file",
          [] {
              WriteFile("quorvane.ini", kOldFile);

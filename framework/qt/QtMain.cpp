@@ -38,7 +38,7 @@ bool HasGraphicalSession() {
 
 int main(int argc, char** argv) {
     if (!HasGraphicalSession()) {
-        std::fprintf(stderr, "brindlewick: needs a graphical session, and neither DISPLAY nor a Wayland socket is set\n");
+        std::fputs("brindlewick: needs a graphical session, and neither DISPLAY nor a Wayland socket is set\n", stderr);
         return 1;
     }
     QApplication application(argc, argv);
