@@ -59,15 +59,15 @@ bool BrindlewickApp::InitInstance() {
     std::string workingDirectory;
     const bool recorded = GetWorkingDirectory(workingDirectory);
 
-    std::FILE* input = std::fopen(kConfigFileName, "rb");
-    if (input == nullptr) {
+    InputFile input;
+    if (!input.Open(kConfigFileName)) {
         m_pMainWnd = nullptr;
         AfxMessageBox(workingDirectory);
         return false;
     }
     EmulatorSettings settings;
-    LoadConfigFile(input, settings);
-    std::fclose(input);
+    LoadConfigFile(input.Stream(), settings);
+    input.Close();
 
     const SettingsPages pages{paths, oric, telestrat, addons, system};
     TransferToPages(settings, pages);

@@ -1,6 +1,9 @@
 #include "config/ConfigFile.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -37,8 +40,9 @@ int ReadChoice(ChoiceRule rule, std::string_view value, int current) {
 }
 
 void ApplyLine(std::string_view line, EmulatorSettings& settings) {
-    // No key holds "=", so the only candidate key is the text before the first one.
-    const std::size_t equals = line.find('=');
+    // No key holds "=", so the only candidate key is the text before the
+    // first one, which can only be a key when it comes early.
+    const std::size_t equals = line.substr(0, kLongestSettingKey + 1).find('=');
     if (equals == std::string_view::npos) return;
     const SettingDescriptor* setting = FindSetting(line.substr(0, equals));
     if (setting != nullptr) ApplySettingValue(*setting, line.substr(equals + 1), settings);
@@ -141,11 +145,52 @@ void ApplySettingValue(const SettingDescriptor& setting, std::string_view value,
 }
 
 void LoadConfigFile(std::FILE* stream, EmulatorSettings& settings) {
-    char buffer[kLineBufferSize];
-    while (std::fgets(buffer, kLineBufferSize, stream) != nullptr) {
+    // The pieces are those of a line read through a 256-byte buffer, cut
+    // from large blocks instead of being copied out one call at a time. A
+    // block is a multiple of the stream's buffer, so it is read straight in.
+    constexpr std::size_t kPiece = kLineBufferSize - 1;
+    constexpr std::size_t kRead = 128 * 1024;
+    const std::unique_ptr<char[]> block(new char[kPiece + kRead]);
+    std::size_t start = 0;  // the next piece
+    std::size_t end = 0;    // the end of what has been read
+    // Where the next line feed and the next NUL are, each looked for once
+    // over the block rather than piece by piece; `end` when there is none.
+    std::size_t newline = 0;
+    std::size_t nul = 0;
+    const auto next = [&](char byte, std::size_t from) {
+        const void* found = std::memchr(block.get() + from, byte, end - from);
+        return found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - block.get()) : end;
+    };
+    // A quick way past comments, blank-looking lines and the rest of long
+    // lines: the characters that begin some key.
+    std::array<bool, 256> keyInitials{};
+    for (const SettingDescriptor& setting : SettingsCatalogue()) {
+        keyInitials[static_cast<unsigned char>(setting.key.front())] = true;
+    }
+    bool atEnd = false;
+    for (;;) {
+        if (end - start < kPiece && !atEnd) {
+            std::memmove(block.get(), block.get() + start, end - start);
+            end -= start;
+            start = 0;
+            const std::size_t got = std::fread(block.get() + end, 1, kRead, stream);
+            end += got;
+            atEnd = got < kRead;  // the end of the file, or a read error, which counts as one
+            newline = next('\n', 0);
+            nul = next('\0', 0);
+        }
+        if (start == end) break;
+        const char* piece = block.get() + start;
+        const std::size_t length = std::min({newline + 1, end, start + kPiece}) - start;
         // A NUL byte ends the piece as read: nothing after it reaches a value.
-        const std::string_view line = TrimLineEnd(std::string_view(buffer, std::strlen(buffer)));
-        if (!line.empty()) ApplyLine(line, settings);
+        const std::size_t kept = std::min(length, nul - start);
+        start += length;
+        if (newline < start) newline = next('\n', start);
+        if (nul < start) nul = next('\0', start);
+        // Trimming keeps the first character of a piece that begins a key.
+        if (kept > 0 && keyInitials[static_cast<unsigned char>(piece[0])]) {
+            ApplyLine(TrimLineEnd(std::string_view(piece, kept)), settings);
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "config/SettingsCatalogue.h"
 
+#include <cstdint>
+
 namespace {
 
 using S = EmulatorSettings;
@@ -67,13 +69,42 @@ constexpr std::array<SettingDescriptor, kSettingCount> kCatalogue = {{
     Flag("MonochromeVGA", &S::MonochromeVGA, Y, false),
 }};
 
+constexpr bool NoKeyLongerThan(std::size_t length) {
+    bool reached = false;
+    for (const SettingDescriptor& setting : kCatalogue) {
+        if (setting.key.size() > length) return false;
+        reached = reached || setting.key.size() == length;
+    }
+    return reached;
+}
+static_assert(NoKeyLongerThan(kLongestSettingKey));
+
+// The catalogue's rows by the length of their key. Asked for nearly every
+// line of a file, a look-up then compares a few keys at most (the banks).
+struct KeysOfOneLength {
+    std::size_t count = 0;
+    std::array<std::uint8_t, 8> rows{};
+};
+constexpr std::array<KeysOfOneLength, kLongestSettingKey + 1> kByLength = [] {
+    std::array<KeysOfOneLength, kLongestSettingKey + 1> table{};
+    for (std::size_t row = 0; row < kCatalogue.size(); ++row) {
+        KeysOfOneLength& keys = table[kCatalogue[row].key.size()];
+        keys.rows.at(keys.count++) = static_cast<std::uint8_t>(row);  // .at: too many stops the build
+    }
+    return table;
+}();
+
 }  // namespace
 
 const std::array<SettingDescriptor, kSettingCount>& SettingsCatalogue() { return kCatalogue; }
 
 const SettingDescriptor* FindSetting(std::string_view key) {
-    for (const SettingDescriptor& setting : kCatalogue) {
-        if (setting.key == key) return &setting;
+    if (key.empty() || key.size() > kLongestSettingKey) return nullptr;
+    const KeysOfOneLength& keys = kByLength[key.size()];
+    for (std::size_t i = 0; i < keys.count; ++i) {
+        const SettingDescriptor& setting = kCatalogue[keys.rows[i]];
+        // The banks differ only in their last character.
+        if (setting.key.back() == key.back() && setting.key == key) return &setting;
     }
     return nullptr;
 }

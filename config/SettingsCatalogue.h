@@ -35,6 +35,8 @@ struct SettingDescriptor {
 };
 
 inline constexpr std::size_t kSettingCount = 41;
+// The length of the longest key ("AppleInterfaceEprom").
+inline constexpr std::size_t kLongestSettingKey = 19;
 
 // Every setting, in the order the file is written.
 const std::array<SettingDescriptor, kSettingCount>& SettingsCatalogue();

@@ -100,6 +100,24 @@ TEST(ConfigFileRead, HandlesHugeFilesOfEndlessLines) {
     EXPECT_FALSE(settings.FixCRs);
 }
 
+TEST(ConfigFileRead, SameRulesWhereverTheLinesFallInALargeFile) {
+    // The reader takes the file in blocks of 128 KiB: a long line cut in
+    // pieces, a NUL and the lines after them are placed at every offset
+    // around the end of the first block.
+    const std::string lines = "TapePath=" + std::string(246, 'a') + "DriveA=No\r\n" +
+                              std::string("DumpFile=ab\0cd\nMouse=Yes\n", 25);
+    constexpr std::size_t kBlock = 128 * 1024;
+    for (std::size_t at = kBlock - 300; at <= kBlock + 20; ++at) {
+        std::string file;
+        while (at - file.size() > 64) file += std::string(63, ';') + "\n";
+        if (at > file.size()) file += std::string(at - file.size() - 1, ';') + "\n";
+        const EmulatorSettings settings = Read(file + lines);
+        EXPECT_TRUE(settings.TapePath == std::string(246, 'a') && !settings.DriveA && settings.DumpFile == "ab" &&
+                    settings.Mouse)
+            << "lines at " << at;
+    }
+}
+
 TEST(ConfigFileWrite, DefaultsGiveTheCanonicalFileByteForByte) {
     EXPECT_EQ(Write(EmulatorSettings()), DefaultFileText());
 }

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 
 #include "framework/core/Constants.h"
 #include "framework/core/Runtime.h"
@@ -31,6 +34,31 @@ std::string OkReportsCannotWrite() {
     if (backend.messageBoxes.size() != 1 || backend.messageBoxes[0].text != kCannotWrite) return "no message";
     return "";
 }
+
+// A whole run that must stop at the start: the folder's path shown, no
+// sheet, exit status 0. Empty when it did, else what happened instead.
+std::string RunShowsOnlyTheFolder() {
+    HeadlessBackend backend;
+    const int status = RunProgram(backend);
+    std::string here;
+    GetWorkingDirectory(here);
+    if (status != 0) return "exit status " + std::to_string(status);
+    if (!backend.sheets.empty()) return "the sheet opened";
+    if (backend.messageBoxes.size() != 1 || backend.messageBoxes[0].text != here) return "no folder message";
+    return "";
+}
+
+#ifndef _WIN32
+bool MakeSocket(const char* name) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", name);
+    const bool bound = fd >= 0 && bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0) close(fd);
+    return bound;
+}
+#endif
 
 class RunSpine : public ::testing::Test {
 protected:
@@ -60,6 +88,41 @@ TEST_F(RunSpine, WithoutAFileShowsTheFolderAndTouchesNothing) {
     EXPECT_FALSE(backend.messageBoxes[0].hadOwner);
     EXPECT_TRUE(backend.sheets.empty());
     EXPECT_EQ(ListFolder(folder.Path()), "");
+}
+
+// Only a regular file one may read is opened; anything else in its place
+// counts as no file, without waiting on it or reading from it. Each run is
+// bounded in time, so that a hang fails here.
+TEST_F(RunSpine, AnythingButAReadableRegularFileCountsAsNoFile) {
+    struct FileObject {
+        const char* name;
+        std::function<bool()> make;
+    };
+    const FileObject objects[] = {
+        {"folder", [] { return fs::create_directory("quorvane.ini"); }},
+#ifndef _WIN32
+        {"named pipe without a writer", [] { return mkfifo("quorvane.ini", 0666) == 0; }},
+        {"link to /dev/zero", [] { return symlink("/dev/zero", "quorvane.ini") == 0; }},
+        {"socket", [] { return MakeSocket("quorvane.ini"); }},
+        {"dangling link", [] { return symlink("absent.ini", "quorvane.ini") == 0; }},
+        {"link loop",
+         [] { return symlink("loop.ini", "quorvane.ini") == 0 && symlink("quorvane.ini", "loop.ini") == 0; }},
+        {"unreadable file",
+         [] {
+             WriteFile("quorvane.ini", kOldFile);
+             return chmod("quorvane.ini", 0200) == 0;
+         }},
+#endif
+    };
+    for (const FileObject& object : objects) {
+        SCOPED_TRACE(object.name);
+        ScratchFolder here;
+        ASSERT_TRUE(object.make());
+        const std::string before = ListFolder(here.Path());
+        // Unprivileged: root reads a file whatever its mode.
+        EXPECT_EQ(RunInChild(RunShowsOnlyTheFolder, true), "");
+        EXPECT_EQ(ListFolder(here.Path()), before);
+    }
 }
 
 TEST_F(RunSpine, EmptyFileOpensTheDefaultsAndOkWritesTheDefaultFile) {

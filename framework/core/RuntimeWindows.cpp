@@ -37,6 +37,27 @@ std::string CurrentExecutablePath(const char* fallback) {
     return fallback != nullptr ? fallback : "";
 }
 
+std::FILE* OpenRegularFileForReading(const std::string& fileName) {
+    // The sharing the runtime's own open grants, so that other programs see no difference.
+    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return nullptr;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (GetFileType(file) != FILE_TYPE_DISK || GetFileInformationByHandle(file, &info) == FALSE ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        CloseHandle(file);
+        return nullptr;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(file);
+        return nullptr;
+    }
+    std::FILE* stream = _fdopen(fd, "rb");
+    if (stream == nullptr) _close(fd);
+    return stream;
+}
+
 namespace {
 
 std::string FolderOf(const std::string& path) {
@@ -142,8 +163,27 @@ bool ReplacementFile::Commit() {
     const bool closed = std::fclose(m_stream) == 0;
     m_stream = nullptr;
     ok = ok && closed && SetFileAttributesA(m_temporary.c_str(), m_mode) != FALSE;
-    ok = ok && MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-                   FALSE;
+    if (ok && stopBeforeNaming != nullptr) stopBeforeNaming();
+    if (ok && m_targetExists) {
+        // Replacing keeps the old file's security descriptor, attributes,
+        // streams and creation time; a descriptor that cannot be carried over
+        // fails it. The old file steps aside under a name of ours meanwhile,
+        // so that a failure part way can put it back.
+        const std::string aside = m_temporary + ".old";
+        ok = ReplaceFileA(m_target.c_str(), m_temporary.c_str(), aside.c_str(), 0, nullptr, nullptr) != FALSE;
+        if (!ok && GetFileAttributesA(m_target.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            MoveFileExA(aside.c_str(), m_target.c_str(), MOVEFILE_WRITE_THROUGH);
+        }
+        // Only once something stands in the file's place: else the old text
+        // is safer under our name than gone.
+        if (GetFileAttributesA(m_target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            SetFileAttributesA(aside.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(aside.c_str());
+        }
+    } else if (ok) {
+        ok = MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+             FALSE;
+    }
     if (!ok) {
         SetFileAttributesA(m_temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(m_temporary.c_str());

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include "framework/core/Constants.h"
 #include "framework/core/Runtime.h"
@@ -28,16 +27,17 @@ QMessageBox::Icon IconOf(unsigned style) {
     }
 }
 
-// Qt's file dialog stores its history and last folder in the user's settings
-// when it closes, and starts from them next time. This program keeps no
-// state, and each dialog starts where it is told, so that goes to a folder
-// of this run's own, removed when the program ends.
+// Qt's file dialog reads its history and last folder from the user's
+// settings when it opens and writes them back when it closes. This program
+// keeps no state and each dialog starts where it is told, so it keeps none:
+// the settings go below /dev/null, where no folder can be made, so nothing is
+// written anywhere and a killed run leaves nothing behind.
 void KeepDialogStateToThisRun() {
-    static QTemporaryDir scratch;
     static bool redirected = false;
-    if (redirected || !scratch.isValid()) return;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, scratch.path());
+    if (redirected) return;
+    const QString nowhere = QStringLiteral("/dev/null");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
     redirected = true;
 }
 

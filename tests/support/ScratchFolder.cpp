@@ -94,6 +94,7 @@ std::string RunInChild(const std::function<std::string()>& body, bool unprivileg
     const pid_t child = fork();
     if (child == 0) {
         close(channel[0]);
+        alarm(kChildSeconds);
         std::string outcome;
         if (unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
             outcome = "cannot drop privileges";
@@ -110,6 +111,7 @@ std::string RunInChild(const std::function<std::string()>& body, bool unprivileg
     close(channel[0]);
     int status = 0;
     waitpid(child, &status, 0);
+    if (WIFSIGNALED(status)) return "killed by signal " + std::to_string(WTERMSIG(status));
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "child failed: " + outcome;
     return outcome;
 #endif

@@ -28,5 +28,8 @@ std::string ListFolder(const std::string& path);
 // Runs `body` in a child process, so that it may change process-wide limits.
 // With `unprivileged`, a root test run drops to an ordinary user first (root
 // may write where nobody else can). `body` returns an empty string on
-// success or what went wrong; so does this.
+// success or what went wrong; so does this, or "killed by signal N" when the
+// child was. A child still running after kChildSeconds is stopped (SIGALRM),
+// so that a hang fails the test instead of stalling the run.
+inline constexpr unsigned kChildSeconds = 20;
 std::string RunInChild(const std::function<std::string()>& body, bool unprivileged);

@@ -91,6 +91,30 @@ TEST(WindowsFile, ReplacingKeepsTheHiddenAttribute) {
     EXPECT_EQ(ListFolder(folder.Path()), "quorvane.ini ");
 }
 
+TEST(WindowsFile, ReplacingKeepsAnAlternateDataStream) {
+    ScratchFolder folder;
+    WriteFile("quorvane.ini", "old\r\n");
+    HANDLE stream = CreateFileA("quorvane.ini:origin", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (stream == INVALID_HANDLE_VALUE) {
+        GTEST_SKIP() << "no alternate data streams here (error " << GetLastError() << " making one)";
+    }
+    DWORD written = 0;
+    const bool made = ::WriteFile(stream, "sample", 6, &written, nullptr) && written == 6;
+    CloseHandle(stream);
+    ASSERT_TRUE(made);
+    // Where streams are not supported, the name may make a file of its own.
+    if (ListFolder(folder.Path()) != "quorvane.ini ") {
+        GTEST_SKIP() << "no alternate data streams here: the stream's name made a file of its own";
+    }
+    ReplacementFile file;
+    ASSERT_TRUE(file.Begin("quorvane.ini"));
+    std::fputs("new\r\n", file.Stream());
+    ASSERT_TRUE(file.Commit());
+    EXPECT_EQ(ReadFile("quorvane.ini"), "new\r\n");
+    EXPECT_EQ(ReadFile("quorvane.ini:origin"), "sample");
+    EXPECT_EQ(ListFolder(folder.Path()), "quorvane.ini ");
+}
+
 TEST(WindowsFile, WorkingDirectoryAndExecutablePath) {
     ScratchFolder folder;
     std::string here;
