@@ -147,7 +147,7 @@ void SheetWindow::ShowPage(int index) {
         m_stack->addWidget(widget);
     }
     m_stack->setCurrentWidget(widget);
-    m_tabs->setCurrentIndex(index);
+    m_tabs->ShowTab(index);
     m_sheet.OnPageSetActive(index, *widget);
     widget->FocusFirstStop();
 }
