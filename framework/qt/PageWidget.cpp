@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "framework/core/ControlRules.h"
 #include "framework/qt/ByteLineEdit.h"
@@ -17,6 +19,16 @@ namespace {
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The height at which the style's frame leaves the button's text whole.
+int HeightForText(const QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    if (button.autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
+    const QRect contents = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    return button.fontMetrics().height() + option.rect.height() - contents.height();
 }
 
 bool IsButtonKind(ControlKind kind) {
@@ -104,7 +116,7 @@ bool PageWidget::TryGrow(std::size_t index, const QRect& wanted) {
 // gives, a control grows, so long as it then overlaps no other control and
 // stays inside its group box: a label or radio button to show its whole
 // text, a check box to show its whole box and text, a push button to the
-// height the style draws its frame and text in. Text fields keep their
+// height at which the style's frame leaves its text whole. Text fields keep their
 // height, which holds their text and frame.
 void PageWidget::GrowToContents(std::size_t index) {
     const ControlTemplate& control = m_template.controls[index];
@@ -146,7 +158,7 @@ void PageWidget::GrowToContents(std::size_t index) {
             }
             break;
         }
-        case ControlKind::PushButton: growTaller(hint.height()); break;
+        case ControlKind::PushButton: growTaller(HeightForText(*static_cast<QPushButton*>(widget))); break;
         case ControlKind::TextField: break;
         case ControlKind::GroupBox: break;
     }

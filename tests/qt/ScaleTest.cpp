@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QtMath>
+#include <cstdlib>
 #include <sstream>
 
 #include "SheetDriver.h"
@@ -15,8 +16,8 @@
 #include "framework/qt/SheetWindow.h"
 #include "support/ScratchFolder.h"
 
-// The five pages at the screen scale this run was started with
-// (QT_SCALE_FACTOR), checked by geometry: every control has the room its
+// The five pages at the screen scale and in the style this run was started
+// with (QT_SCALE_FACTOR, QT_STYLE_OVERRIDE), checked by geometry: every control has the room its
 // style and text need, controls the template keeps apart stay apart, and the
 // pane's frame is drawn whole.
 
@@ -59,12 +60,15 @@ QSize Needed(const ControlTemplate& control, QWidget& widget) {
             return {indicatorWidth + spacing + metrics.horizontalAdvance(text), widget.sizeHint().height()};
         }
         case ControlKind::PushButton: {
-            // The style's height; the width of the text inside the frame,
-            // without the minimum width some styles give dialog buttons.
-            QStyle* style = widget.style();
-            const int margins = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &widget) +
-                                2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &widget);
-            return {metrics.horizontalAdvance(text) + margins, widget.sizeHint().height()};
+            // The text inside the style's frame: its width, and its height
+            // inside what the style keeps for the frame.
+            QStyleOptionButton option;
+            option.initFrom(&widget);
+            option.text = text;
+            option.features = QStyleOptionButton::AutoDefaultButton;
+            const QRect contents = widget.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &widget);
+            return {metrics.horizontalAdvance(text) + option.rect.width() - contents.width(),
+                    metrics.height() + option.rect.height() - contents.height()};
         }
         case ControlKind::TextField: {
             const int frame = widget.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &widget);
@@ -110,19 +114,24 @@ void CheckControls(const PageWidget& page) {
     }
 }
 
-// How much of [from, to] in the image has a line darker than the window's
-// background, at most `inward` device pixels in from the edge (a step of
-// `across`, a unit vector).
+// How much of [from, to] in the image has a line unlike both the window's
+// background and the pane's inside (a dark line or a light one), at most
+// `inward` device pixels in from the edge (a step of `across`, a unit vector).
 double LineCover(const QImage& image, QPoint from, QPoint to, QPoint across, int inward, QRgb background) {
     const bool horizontal = from.y() == to.y();
     const int length = horizontal ? to.x() - from.x() : to.y() - from.y();
+    const QPoint middle = (from + to) / 2 + across * (inward + 4);
+    const int inside = qGray(image.pixel(middle));
+    auto unlike = [](int a, int b) { return std::abs(a - b) >= 10; };
     int drawn = 0;
     for (int step = 0; step <= length; ++step) {
         bool found = false;
         for (int in = -1; in <= inward && !found; ++in) {
             const QPoint at = (horizontal ? QPoint(from.x() + step, from.y()) : QPoint(from.x(), from.y() + step)) +
                               across * in;
-            if (image.valid(at) && qGray(image.pixel(at)) < qGray(background) - 24) found = true;
+            if (!image.valid(at)) continue;
+            const int gray = qGray(image.pixel(at));
+            found = unlike(gray, qGray(background)) && unlike(gray, inside);
         }
         if (found) ++drawn;
     }
