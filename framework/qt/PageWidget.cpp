@@ -68,11 +68,6 @@ PageWidget::PageWidget(const DialogTemplate& dialog, BaseUnits units, QWidget* p
     }
 }
 
-QRect PageWidget::ControlRect(int id) const {
-    const auto index = FindControl(m_template, id);
-    return index ? m_rects[*index] : QRect();
-}
-
 QRect PageWidget::ControlRectAt(std::size_t index) const { return index < m_rects.size() ? m_rects[index] : QRect(); }
 
 QWidget* PageWidget::ContainerOf(std::size_t index) const {
@@ -116,8 +111,8 @@ bool PageWidget::TryGrow(std::size_t index, const QRect& wanted) {
 // gives, a control grows, so long as it then overlaps no other control and
 // stays inside its group box: a label or radio button to show its whole
 // text, a check box to show its whole box and text, a push button to the
-// height at which the style's frame leaves its text whole. Text fields keep their
-// height, which holds their text and frame.
+// height at which the style's frame leaves its text whole. Text fields
+// keep their height, which holds their text and frame.
 void PageWidget::GrowToContents(std::size_t index) {
     const ControlTemplate& control = m_template.controls[index];
     QWidget* widget = m_controls[index];

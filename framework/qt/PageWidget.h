@@ -24,7 +24,6 @@ public:
     QWidget* ControlAt(std::size_t index) const { return index < m_controls.size() ? m_controls[index] : nullptr; }
     ByteLineEdit* TextField(int id) const;
     // Where a control stands on the page, after any growth, in page pixels.
-    QRect ControlRect(int id) const;
     QRect ControlRectAt(std::size_t index) const;
     // The widgets the Tab key visits, in order.
     std::vector<QWidget*> TabStopWidgets() const;
