@@ -24,6 +24,9 @@ struct ControlTemplate {
     DialogRect rect;
     bool groupStart;
     bool tabStop;
+    // What a screen reader says for a control whose text alone says too
+    // little; empty to use the text.
+    std::string_view spokenName = {};
 };
 
 struct DialogTemplate {
@@ -54,6 +57,11 @@ constexpr ControlTemplate RadioControl(int id, std::string_view text, DialogRect
 }
 constexpr ControlTemplate PushButtonControl(int id, std::string_view text, DialogRect rect) {
     return {ControlKind::PushButton, id, text, rect, false, true};
+}
+// The control, announced to screen readers as `name`; nothing drawn changes.
+constexpr ControlTemplate SpokenAs(ControlTemplate control, std::string_view name) {
+    control.spokenName = name;
+    return control;
 }
 constexpr ControlTemplate GroupBoxControl(std::string_view text, DialogRect rect) {
     return {ControlKind::GroupBox, kNoControlId, text, rect, false, false};

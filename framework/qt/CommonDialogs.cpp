@@ -87,7 +87,9 @@ FileDialogResult RunOpenFileDialog(QWidget* owner, const FileDialogRequest& requ
         }
     }
     if (!request.defaultExtension.empty()) dialog.setDefaultSuffix(ToQString(request.defaultExtension));
-    if (!request.initialFolder.empty()) dialog.setDirectory(ToQString(request.initialFolder));
+    // With no folder given it starts in the working directory, as on a first
+    // use, not wherever an earlier dialog of this run was left.
+    dialog.setDirectory(request.initialFolder.empty() ? QDir::currentPath() : ToQString(request.initialFolder));
     if (!request.initialFileName.empty()) dialog.selectFile(ToQString(request.initialFileName));
 
     if (dialog.exec() != QDialog::Accepted) return {DialogOutcome::Cancelled, {}, {}};

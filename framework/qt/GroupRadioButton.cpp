@@ -1,8 +1,6 @@
 #include "framework/qt/GroupRadioButton.h"
 
-GroupRadioButton::GroupRadioButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {
-    setAutoExclusive(false);
-}
+GroupRadioButton::GroupRadioButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {}
 
 void GroupRadioButton::nextCheckState() { setChecked(true); }
 

@@ -2,8 +2,8 @@
 
 #include <QRadioButton>
 
-// A radio button whose group is kept by its page, so that a group can show
-// no selection at all. A click always selects it; the page clears the rest.
+// A radio button of a group kept by its page (see PageWidget::SetChecked),
+// so that a group can show no selection at all. A click always selects it.
 class GroupRadioButton : public QRadioButton {
 public:
     explicit GroupRadioButton(const QString& text, QWidget* parent = nullptr);

@@ -21,7 +21,10 @@ public:
 
     const DialogTemplate& Template() const { return m_template; }
     QWidget* Control(int id) const;
+    QWidget* ControlAt(std::size_t index) const { return index < m_controls.size() ? m_controls[index] : nullptr; }
     ByteLineEdit* TextField(int id) const;
+    // Where a control stands on the page, after any growth, in page pixels.
+    QRect ControlRectAt(std::size_t index) const;
     // The widgets the Tab key visits, in order.
     std::vector<QWidget*> TabStopWidgets() const;
     // Where the user starts on the page: the first tab stop, a text field
@@ -40,10 +43,17 @@ protected:
 
 private:
     QWidget* MakeControl(std::size_t index);
-    void WidenToText(std::size_t index);
+    QWidget* ContainerOf(std::size_t index) const;
+    void MakeRadioGroups();
+    QRect RoomFor(std::size_t index) const;
+    bool TryGrow(std::size_t index, const QRect& wanted);
+    void GrowToContents(std::size_t index);
+    void Place(std::size_t index);
     void SelectRadio(std::size_t index);
+    static void SetChecked(QWidget* control, bool checked);
     void MoveAmongButtons(std::size_t from, int step);
 
     const DialogTemplate& m_template;
     std::vector<QWidget*> m_controls;  // by template index
+    std::vector<QRect> m_rects;        // by template index, in page pixels
 };

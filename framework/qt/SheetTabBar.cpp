@@ -2,12 +2,31 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWheelEvent>
 
 SheetTabBar::SheetTabBar(QWidget* parent) : QTabBar(parent) {
     setDrawBase(false);
     setExpanding(false);
     setUsesScrollButtons(false);
+    connect(this, &QTabBar::currentChanged, this, &SheetTabBar::OnCurrentChanged);
+}
+
+void SheetTabBar::ShowTab(int index) {
+    m_shown = index;
+    setCurrentIndex(index);
+}
+
+// Any other way the current tab moves (the accessible "press" action calls
+// setCurrentIndex) is undone and turned into a request. The request waits
+// for the event loop, so that the caller gets its answer before any message
+// the page being left may show.
+void SheetTabBar::OnCurrentChanged(int index) {
+    if (index == m_shown || m_shown < 0) return;
+    setCurrentIndex(m_shown);
+    QTimer::singleShot(0, this, [this, index] {
+        if (onRequest && index != m_shown) onRequest(index);
+    });
 }
 
 void SheetTabBar::mousePressEvent(QMouseEvent* event) {

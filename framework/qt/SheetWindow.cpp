@@ -1,7 +1,6 @@
 #include "framework/qt/SheetWindow.h"
 
 #include <QApplication>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 #include "framework/core/CPropertySheet.h"
 #include "framework/qt/ByteLineEdit.h"
 #include "framework/qt/PageWidget.h"
+#include "framework/qt/SheetPane.h"
 #include "framework/qt/SheetTabBar.h"
 
 namespace {
@@ -57,9 +57,8 @@ SheetWindow::SheetWindow(CPropertySheet& sheet) : QDialog(nullptr), m_sheet(shee
     for (int i = 0; i < sheet.GetPageCount(); ++i) m_tabs->addTab(ToQString(sheet.GetPage(i)->GetTemplate().title));
     m_tabs->onRequest = [this](int index) { RequestPage(index); };
 
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Raised);
+    auto* frame = new SheetPane(*m_tabs, this);
+    m_pane = frame;
     m_stack = new QStackedWidget(frame);
     m_stack->setFixedSize(HorizontalPixels(sheet.PageWidth(), m_units), VerticalPixels(sheet.PageHeight(), m_units));
     auto* frameLayout = new QVBoxLayout(frame);
@@ -148,7 +147,7 @@ void SheetWindow::ShowPage(int index) {
         m_stack->addWidget(widget);
     }
     m_stack->setCurrentWidget(widget);
-    m_tabs->setCurrentIndex(index);
+    m_tabs->ShowTab(index);
     m_sheet.OnPageSetActive(index, *widget);
     widget->FocusFirstStop();
 }

@@ -29,6 +29,8 @@ public:
     PageWidget* Page(int index) const;
     PageWidget* ActivePage() const;
     SheetTabBar* Tabs() const { return m_tabs; }
+    // The frame the pages stand in.
+    QWidget* Pane() const { return m_pane; }
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* CancelButton() const { return m_cancel; }
     QPushButton* ApplyButton() const { return m_apply; }
@@ -48,6 +50,7 @@ private:
     QFont m_font;
     BaseUnits m_units;
     SheetTabBar* m_tabs;
+    QWidget* m_pane;
     QStackedWidget* m_stack;
     QPushButton* m_ok;
     QPushButton* m_cancel;

@@ -5,22 +5,28 @@
 #include <qdrawutil.h>
 #include <algorithm>
 
-TemplateGroupBox::TemplateGroupBox(const QString& title, QWidget* parent) : QWidget(parent), m_title(title) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+#include "framework/qt/PixelAlign.h"
+
+TemplateGroupBox::TemplateGroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(title);
 }
 
 void TemplateGroupBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
-    // An etched line, as the style's own group frame adds a margin for a title above it.
-    qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1, 0);
-    if (m_title.isEmpty()) return;
-    // The title sits on the top edge, a character's width in, over a gap.
+    const QString text = title();
+    // The title sits on the top edge, a character's width in, over a gap in
+    // the frame; whatever is behind shows through the gap.
     const int inset = metrics.averageCharWidth();
-    const QRect title(inset, 0, std::min(metrics.horizontalAdvance(m_title) + 4, width() - 2 * inset), metrics.height());
-    painter.fillRect(title, palette().window());
-    style()->drawItemText(&painter, title.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, palette(),
-                          isEnabled(), m_title, QPalette::WindowText);
+    const QRect titleRect(inset, 0, std::min(metrics.horizontalAdvance(text) + 4, width() - 2 * inset), metrics.height());
+    if (!text.isEmpty()) painter.setClipRegion(QRegion(rect()).subtracted(QRegion(titleRect)));
+    // An etched line, as the style's own group frame adds a margin for a title above it.
+    QRect frame = rect().adjusted(0, metrics.height() / 2, 0, 0);
+    AlignToDevicePixels(painter, frame);
+    qDrawShadeRect(&painter, frame, palette(), true, 1, 0);
+    if (text.isEmpty()) return;
+    painter.resetTransform();
+    painter.setClipping(false);
+    style()->drawItemText(&painter, titleRect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, palette(),
+                          isEnabled(), text, QPalette::WindowText);
 }
