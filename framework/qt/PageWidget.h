@@ -22,11 +22,6 @@ public:
     const DialogTemplate& Template() const { return m_template; }
     QWidget* Control(int id) const;
     ByteLineEdit* TextField(int id) const;
-    // The widgets the Tab key visits, in order.
-    std::vector<QWidget*> TabStopWidgets() const;
-    // Where the user starts on the page: the first tab stop, a text field
-    // with its text selected.
-    void FocusFirstStop();
 
     std::string GetControlText(int id) override;
     void SetControlText(int id, const std::string& text) override;
