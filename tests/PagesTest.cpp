@@ -13,12 +13,6 @@ namespace {
 
 using Ids = std::vector<int>;
 
-Ids TabOrder(const DialogTemplate& dialog) {
-    Ids ids;
-    for (std::size_t index : TabStops(dialog)) ids.push_back(dialog.controls[index].id);
-    return ids;
-}
-
 Ids GroupOf(const DialogTemplate& dialog, int id) {
     Ids ids;
     for (std::size_t index : RadioGroupOf(dialog, *FindControl(dialog, id))) ids.push_back(dialog.controls[index].id);
@@ -48,16 +42,6 @@ protected:
 };
 
 }  // namespace
-
-TEST(PageTemplates, TabOrderFollowsEachTemplate) {
-    EXPECT_EQ(TabOrder(kPathsTemplate), (Ids{1002, 1001, 1003, 1005, 1004, 1006}));
-    EXPECT_EQ(TabOrder(kOricTemplate),
-              (Ids{1002, 1001, 1003, 1004, 1008, 1009, 1010, 1013, 1011, 1014, 1012, 1015, 1005, 1006}));
-    EXPECT_EQ(TabOrder(kTelestratTemplate),
-              (Ids{1002, 1001, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1013, 1012, 1011, 1014, 1023, 1024}));
-    EXPECT_EQ(TabOrder(kAddonsTemplate), (Ids{1033, 1034, 1032, 1035, 1037, 1038, 1023, 1024, 1025, 1026}));
-    EXPECT_EQ(TabOrder(kSystemTemplate), (Ids{1025, 1026, 1024, 1003, 1004, 1023, 1002, 1001, 1005, 1006}));
-}
 
 TEST(PageTemplates, EachRadioGroupHoldsExactlyItsButtons) {
     EXPECT_EQ(GroupOf(kAddonsTemplate, IDC_ADDONS_CPU_6502), (Ids{1028, 1029}));
@@ -93,36 +77,6 @@ TEST_F(Pages, DefaultsAsThePagesShowThem) {
     EXPECT_EQ(ReadFile("quorvane.ini"), DefaultFileText());
 }
 
-TEST_F(Pages, RamPatternThreeShowsNoTypeAndSurvivesAVisit) {
-    Run("RamPattern=3\r\n", [](HeadlessUser& user) {
-        user.SelectTab(kAddonsPage);
-        for (int id : {1039, 1040, 1041}) EXPECT_FALSE(user.IsChecked(id));
-        user.SelectTab(kSystemPage);
-        user.SelectTab(kAddonsPage);
-        user.PressOK();
-    });
-    EXPECT_NE(ReadFile("quorvane.ini").find("\r\nRamPattern=3\r\n"), std::string::npos);
-}
-
-TEST_F(Pages, CrossedBankIdentifiersStillFillTheirOwnBanks) {
-    backend.AnswerNextFileDialog({{DialogOutcome::Confirmed, "/elsewhere/two.rom", {}}, {}});
-    backend.AnswerNextFileDialog({{DialogOutcome::Confirmed, "/elsewhere/one.rom", {}}, {}});
-    Run("RomPath=/roms\r\n", [](HeadlessUser& user) {
-        user.SelectTab(kTelestratPage);
-        user.Click(IDC_TELESTRAT_BANK2_BROWSE);
-        EXPECT_EQ(user.Text(IDC_TELESTRAT_BANK2), "/elsewhere/two.rom");
-        user.Click(IDC_TELESTRAT_MOUSE);  // a tick the next reload undoes
-        user.Click(IDC_TELESTRAT_BANK1_BROWSE);
-        EXPECT_EQ(user.Text(IDC_TELESTRAT_BANK1), "/elsewhere/one.rom");
-        EXPECT_FALSE(user.IsChecked(IDC_TELESTRAT_MOUSE));
-        user.PressOK();
-    });
-    const EmulatorSettings written = Written();
-    EXPECT_EQ(written.Bank2, "/elsewhere/two.rom");
-    EXPECT_EQ(written.Bank1, "/elsewhere/one.rom");
-    EXPECT_FALSE(written.Mouse);
-}
-
 TEST_F(Pages, TheRomFolderReachesTheRomPickerOnceThePathsPageIsLeft) {
     backend.AnswerNextFileDialog({{DialogOutcome::Confirmed, "/new/roms/basic.rom", {}}, {}});
     Run("RomPath=/old/roms\r\n", [](HeadlessUser& user) {
@@ -134,35 +88,6 @@ TEST_F(Pages, TheRomFolderReachesTheRomPickerOnceThePathsPageIsLeft) {
     ASSERT_EQ(backend.fileDialogs.size(), 1u);
     EXPECT_EQ(backend.fileDialogs[0].request.initialFolder, "/new/roms");
     EXPECT_EQ(Written().PravetzRom, "basic.rom");
-}
-
-TEST_F(Pages, TheFirstLongFieldInExchangeOrderIsReported) {
-    const std::string longText(140, 'z');
-    struct Case {
-        int page;
-        std::string file;
-        int reported;
-    };
-    const Case cases[] = {
-        // Pravetz Rom stands above the disc controllers but is exchanged last.
-        {kOricPage, "PravetzRom=" + longText + "\r\nBD500Eprom=" + longText + "\r\n", IDC_ORIC_BD500},
-        // The state dump file stands below the sound file but is exchanged first.
-        {kSystemPage, "SoundFile=" + longText + "\r\nDumpFile=" + longText + "\r\n", IDC_SYSTEM_DUMP_FILE},
-        {kTelestratPage, "Bank1=" + longText + "\r\nBank2=" + longText + "\r\n", IDC_TELESTRAT_BANK2},
-    };
-    for (const Case& c : cases) {
-        backend.messageBoxes.clear();
-        int focused = 0;
-        Run(c.file, [&](HeadlessUser& user) {
-            user.SelectTab(c.page);
-            user.SelectTab(kPathsPage);
-            focused = user.FocusedId();
-            EXPECT_EQ(user.ActiveTab(), c.page);
-        });
-        EXPECT_EQ(focused, c.reported);
-        ASSERT_EQ(backend.messageBoxes.size(), 1u);
-        EXPECT_EQ(backend.messageBoxes[0].text, "Please enter no more than 128 characters.");
-    }
 }
 
 TEST_F(Pages, EverySettingCanBeSetThroughThePages) {

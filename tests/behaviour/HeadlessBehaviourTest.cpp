@@ -1,0 +1,4 @@
+#include "behaviour/BehaviourSuite.h"
+#include "behaviour/HeadlessDriver.h"
+
+BEHAVIOUR_SUITE(HeadlessBehaviour, HeadlessDriver);

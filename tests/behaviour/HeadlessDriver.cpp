@@ -1,0 +1,87 @@
+#include "behaviour/HeadlessDriver.h"
+
+#include "framework/core/Constants.h"
+#include "framework/core/Runtime.h"
+#include "support/HeadlessRun.h"
+
+std::optional<std::string> HeadlessDriver::PickerBackend::NextAnswer() {
+    if (answers.empty()) return std::nullopt;
+    std::optional<std::string> answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+FileDialogResult HeadlessDriver::PickerBackend::RunFileDialog(const FileDialogRequest& request) {
+    fileDialogs.push_back({request, true});
+    const std::optional<std::string> path = NextAnswer();
+    if (!path) return {};
+    const std::size_t slash = path->find_last_of('/');
+    if ((request.flags & OFN_NOCHANGEDIR) == 0) ChangeWorkingDirectory(path->substr(0, slash));
+    return {DialogOutcome::Confirmed, *path, path->substr(slash + 1)};
+}
+
+FolderPickerResult HeadlessDriver::PickerBackend::RunFolderPicker(const FolderPickerRequest& request) {
+    folderPickers.push_back({request, true});
+    const std::optional<std::string> path = NextAnswer();
+    if (!path) return {};
+    return {true, true, *path};
+}
+
+HeadlessDriver::HeadlessDriver() { m_backend.SetHelpEngineAvailable(false); }
+
+void HeadlessDriver::Run(const std::function<void()>& user) {
+    m_backend.SetScript([&](HeadlessUser& headless) {
+        m_user = &headless;
+        user();
+        m_user = nullptr;
+    });
+    RunProgram(m_backend);
+}
+
+bool HeadlessDriver::SheetOpen() { return m_user != nullptr && m_user->IsOpen(); }
+
+void HeadlessDriver::ShowPage(int page) { m_user->SelectTab(page); }
+
+void HeadlessDriver::Press(Key key) {
+    switch (key) {
+        case Key::Tab: m_user->PressTab(); return;
+        case Key::ShiftTab: m_user->PressShiftTab(); return;
+        case Key::Enter: m_user->PressEnter(); return;
+        case Key::Escape: m_user->PressEscape(); return;
+        case Key::CtrlTab: m_user->NextTab(); return;
+        case Key::CtrlShiftTab: m_user->PreviousTab(); return;
+        case Key::End: {
+            if (!m_user->IsOpen() || !SelectsTextOnFocus(m_user->Page().Template(), m_user->FocusedId())) return;
+            EditState& edit = m_user->Edit(m_user->FocusedId());
+            edit.selectionStart = edit.selectionEnd = edit.text.size();
+            return;
+        }
+    }
+}
+
+void HeadlessDriver::Type(std::string_view text) { m_user->Type(text); }
+
+void HeadlessDriver::Paste(std::string_view text) { m_user->Paste(text); }
+
+void HeadlessDriver::Click(int id) { m_user->Click(id); }
+
+int HeadlessDriver::ActivePage() { return m_user->ActiveTab(); }
+
+int HeadlessDriver::FocusedId() { return m_user->FocusedId(); }
+
+std::string HeadlessDriver::Text(int id) { return m_user->Text(id); }
+
+std::string HeadlessDriver::SelectedText(int id) {
+    const EditState& edit = m_user->Edit(id);
+    const std::size_t from = std::min(edit.selectionStart, edit.selectionEnd);
+    const std::size_t to = std::max(edit.selectionStart, edit.selectionEnd);
+    return edit.text.substr(from, to - from);
+}
+
+bool HeadlessDriver::Checked(int id) { return m_user->IsChecked(id); }
+
+std::vector<std::string> HeadlessDriver::MessageBoxes() {
+    std::vector<std::string> texts;
+    for (const HeadlessBackend::MessageBoxRecord& box : m_backend.messageBoxes) texts.push_back(box.text);
+    return texts;
+}
