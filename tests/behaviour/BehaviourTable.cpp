@@ -191,7 +191,7 @@ std::vector<BehaviourRow> MakeRows() {
                     {},
                     {},
                     {PressKey(Key::Tab), PressKey(Key::End), TypeText("abcd"), TextIs(IDC_PATHS_TAPE, x126 + "ab"),
-                     PressKey(Key::ShiftTab), PressKey(Key::Tab), PasteText("p1\r\np2"), TextIs(IDC_PATHS_TAPE, "p1"),
+                     PressKey(Key::ShiftTab), PressKey(Key::Tab), PasteText("p1\rp2\r\n"), TextIs(IDC_PATHS_TAPE, "p1"),
                      PasteText(std::string(200, 'q')), TextIs(IDC_PATHS_TAPE, "p1" + std::string(126, 'q')),
                      PressKey(Key::Enter), Closed()},
                     std::vector<std::pair<std::string, std::string>>{{"TapePath", "p1" + std::string(126, 'q')}},
