@@ -48,6 +48,6 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   echo "== tests under Wine"
   wine build-win/tests/brindlewick_tests.exe --gtest_brief=1
   echo "== end to end under Wine"
-  scripts/e2e-windows.sh
+  BRINDLEWICK=build-win/brindlewick.exe scripts/e2e.sh
   wineserver -k || true
 '
