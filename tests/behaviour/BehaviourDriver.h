@@ -10,7 +10,7 @@
 enum class BackendName { Headless, Qt, Win32 };
 
 // The keys the table presses. Ctrl+Tab and Ctrl+Shift+Tab change pages.
-enum class Key { Tab, ShiftTab, Enter, Escape, CtrlTab, CtrlShiftTab, End };
+enum class Key { Tab, ShiftTab, Enter, Escape, CtrlTab, CtrlShiftTab, End, Up, Space };
 
 // What the behaviour table needs of a backend: run the program in the
 // working directory and play the user on its sheet. One driver per backend;

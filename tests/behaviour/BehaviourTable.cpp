@@ -208,6 +208,21 @@ std::vector<BehaviourRow> MakeRows() {
                     std::vector<std::pair<std::string, std::string>>{{"RamPattern", "3"}},
                     {},
                     {}});
+    // Tab never stops on a radio button; the arrow keys walk a page's
+    // buttons so that the keyboard still reaches every setting.
+    rows.push_back({"TheArrowKeysReachTheRadioButtons",
+                    std::vector<std::string>{},
+                    {},
+                    {},
+                    {ShowPage(kAddonsPage), Focused(IDC_ADDONS_LIGHTPEN), PressKey(Key::Up),
+                     Focused(IDC_ADDONS_CPU_65C02), PressKey(Key::Space), CheckedIs(IDC_ADDONS_CPU_65C02, true),
+                     PressKey(Key::Enter), Closed()},
+                    std::vector<std::pair<std::string, std::string>>{{"Cpu", "65C02"}},
+                    {},
+                    {{BackendName::Headless, "the model has no arrow keys: a click reaches a radio button"},
+                     {BackendName::Win32,
+                      "the dialog manager's arrow keys stay inside a group, and Tab skips the radio groups: "
+                      "no key reaches them"}}});
     rows.push_back({"TheRomPickerShortensAndTheCrossedBanksFillTheirOwnFields",
                     std::vector<std::string>{"RomPath=$FOLDER/roms"},
                     {"roms/two.rom", "roms/one.rom"},

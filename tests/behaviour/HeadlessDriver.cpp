@@ -50,6 +50,16 @@ void HeadlessDriver::Press(Key key) {
         case Key::Escape: m_user->PressEscape(); return;
         case Key::CtrlTab: m_user->NextTab(); return;
         case Key::CtrlShiftTab: m_user->PreviousTab(); return;
+        case Key::Up: return;  // the model has no arrow keys
+        case Key::Space: {
+            const auto index = FindControl(m_user->Page().Template(), m_user->FocusedId());
+            if (!m_user->IsOpen() || !index) return;
+            const ControlKind kind = m_user->Page().Template().controls[*index].kind;
+            if (kind == ControlKind::CheckBox || kind == ControlKind::RadioButton || kind == ControlKind::PushButton) {
+                m_user->Click(m_user->FocusedId());
+            }
+            return;
+        }
         case Key::End: {
             if (!m_user->IsOpen() || !SelectsTextOnFocus(m_user->Page().Template(), m_user->FocusedId())) return;
             EditState& edit = m_user->Edit(m_user->FocusedId());

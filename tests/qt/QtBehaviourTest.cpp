@@ -63,6 +63,8 @@ public:
                 PressKey(*m_sheet, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
                 return;
             case Key::End: PressKey(*m_sheet, Qt::Key_End); return;
+            case Key::Up: PressKey(*m_sheet, Qt::Key_Up); return;
+            case Key::Space: PressKey(*m_sheet, Qt::Key_Space); return;
         }
     }
 

@@ -93,6 +93,8 @@ public:
             case Key::CtrlTab: SendKey(VK_TAB, false, true); return;
             case Key::CtrlShiftTab: SendKey(VK_TAB, true, true); return;
             case Key::End: SendKey(VK_END, false, false); return;
+            case Key::Up: SendKey(VK_UP, false, false); return;
+            case Key::Space: SendKey(VK_SPACE, false, false); return;
         }
     }
 
