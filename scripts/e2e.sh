@@ -2,8 +2,10 @@
 # Drives the real program end to end by keystrokes, one scenario of
 # tests/e2e/scenarios at a time, each in a fresh scratch folder.
 # Usage: BRINDLEWICK=<program> scripts/e2e.sh [scenario ...]
-# <program> is the Linux program (build/brindlewick, /usr/bin/brindlewick) or
-# the Windows one (a brindlewick.exe, run under Wine in WINEPREFIX).
+# <program> is the Linux program (build/brindlewick, the default, or an
+# installed /usr/bin/brindlewick) or the Windows one (any brindlewick.exe, run
+# under Wine in WINEPREFIX; scripts/test-windows.sh makes a fresh one).
+# Without DISPLAY it runs itself in xvfb-run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 BRINDLEWICK=$(realpath "${BRINDLEWICK:-$root/build/brindlewick}")
