@@ -8,7 +8,8 @@
 
 namespace {
 
-std::string Substitute(std::string text, const std::string& folder) {
+std::string Substitute(std::string_view view, const std::string& folder) {
+    std::string text(view);
     const std::string mark = "$FOLDER";
     for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + folder.size())) {
         text.replace(at, mark.size(), folder);
@@ -17,9 +18,10 @@ std::string Substitute(std::string text, const std::string& folder) {
 }
 
 // The canonical default file with these values set.
-std::string CanonicalWith(const std::vector<std::pair<std::string, std::string>>& values, const std::string& folder) {
+std::string CanonicalWith(const Values& values, const std::string& folder) {
     std::string text = DefaultFileText();
-    for (const auto& [key, value] : values) {
+    for (const auto& [keyView, value] : values) {
+        const std::string key(keyView);
         const std::size_t at = text.find("\n" + key + "=");
         if (at == std::string::npos) return "(no key " + key + " in the default file)";
         const std::size_t from = at + 1 + key.size() + 1;
@@ -85,7 +87,7 @@ private:
             case Step::IsChecked: Expect(step, d.Checked(step.id), step.flag); return;
             case Step::ShowsMessages: {
                 std::vector<std::string> want;
-                for (const std::string& message : step.messages) want.push_back(Substitute(message, m_folder));
+                if (step.flag) want.push_back(text);
                 Expect(step, Joined(Unseen()), Joined(want));
                 m_seen = d.MessageBoxes().size();
                 return;
@@ -107,14 +109,15 @@ std::vector<std::string> PlayRow(BehaviourDriver& driver, const BehaviourRow& ro
     const std::string& folder = scratch.Path();
     std::string before;
     if (row.file) {
-        for (const std::string& line : *row.file) before += Substitute(line, folder) + "\r\n";
+        for (std::string_view line : *row.file) before += Substitute(line, folder) + "\r\n";
         WriteFile("quorvane.ini", before);
     }
-    for (const std::string& name : row.extraFiles) {
-        std::filesystem::create_directories(std::filesystem::path(scratch.PathOf(name)).parent_path());
-        WriteFile(scratch.PathOf(name), "");
+    for (std::string_view name : row.extraFiles) {
+        const std::string path = scratch.PathOf(std::string(name));
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        WriteFile(path, "");
     }
-    for (const std::optional<std::string>& answer : row.pickers) {
+    for (const std::optional<std::string_view>& answer : row.pickers) {
         driver.AnswerNextPicker(answer ? std::optional(Substitute(*answer, folder)) : std::nullopt);
     }
 
@@ -128,7 +131,7 @@ std::vector<std::string> PlayRow(BehaviourDriver& driver, const BehaviourRow& ro
     if (sheetShown != row.file.has_value()) mismatches.push_back(sheetShown ? "a sheet opened" : "no sheet opened");
 
     std::vector<std::string> outside;
-    for (const std::string& message : row.messagesOutsideSheet) outside.push_back(Substitute(message, folder));
+    for (std::string_view message : row.messagesOutsideSheet) outside.push_back(Substitute(message, folder));
     if (Joined(player.Unseen()) != Joined(outside)) {
         mismatches.push_back("message boxes no step looked at: " + Joined(player.Unseen()) + ", want " +
                              Joined(outside));
@@ -156,6 +159,6 @@ void CheckRow(BehaviourDriver& driver, const BehaviourRow& row) {
     for (const std::string& mismatch : mismatches) ADD_FAILURE() << mismatch;
 }
 
-std::string RowName(const ::testing::TestParamInfo<BehaviourRow>& info) { return info.param.name; }
+std::string RowName(const ::testing::TestParamInfo<BehaviourRow>& info) { return std::string(info.param.name); }
 
 void PrintTo(const BehaviourRow& row, std::ostream* out) { *out << row.name; }
