@@ -12,7 +12,7 @@ app=""
 
 # Lets the program take in what it was sent: Wine is slower at it.
 settle() {
-  if [ "$platform" = windows ]; then sleep "${1:-0.3}"; else sleep 0.05; fi
+  if [ "$platform" = windows ]; then sleep "${1:-0.2}"; else sleep 0.05; fi
 }
 
 # Starts the program in folder $1.

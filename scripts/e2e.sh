@@ -53,8 +53,8 @@ play() {
               wait_for_window "$title" || { fail "no window \"$title\""; stop_program; return; } ;;
       gone:*) title=$(tr _ ' ' <<<"${key#gone:}")
               wait_for_no_window "$title" || fail "window \"$title\" stays" ;;
-      type:*) xdotool type --delay 40 "$(tr _ ' ' <<<"${key#type:}")"; settle 0.2 ;;
-      *) xdotool key --delay 60 "$key"; settle ;;
+      type:*) xdotool type --delay 30 "$(tr _ ' ' <<<"${key#type:}")"; settle 0.1 ;;
+      *) xdotool key --delay 40 "$key"; settle ;;
     esac
   done
   wait_for_exit || fail "still running after: $keys"
