@@ -1,5 +1,7 @@
 #include "behaviour/BehaviourSuite.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <sstream>
 
@@ -159,6 +161,27 @@ void CheckRow(BehaviourDriver& driver, const BehaviourRow& row) {
     for (const std::string& mismatch : mismatches) ADD_FAILURE() << mismatch;
 }
 
-std::string RowName(const ::testing::TestParamInfo<BehaviourRow>& info) { return std::string(info.param.name); }
+namespace {
 
-void PrintTo(const BehaviourRow& row, std::ostream* out) { *out << row.name; }
+class RowTest : public ::testing::Test {
+public:
+    RowTest(DriverFactory makeDriver, const BehaviourRow& row) : m_makeDriver(makeDriver), m_row(row) {}
+    void TestBody() override {
+        const std::unique_ptr<BehaviourDriver> driver = m_makeDriver();
+        CheckRow(*driver, m_row);
+    }
+
+private:
+    DriverFactory m_makeDriver;
+    const BehaviourRow& m_row;
+};
+
+}  // namespace
+
+bool RegisterBehaviourSuite(const char* suite, DriverFactory makeDriver) {
+    for (const BehaviourRow& row : BehaviourRows()) {
+        ::testing::RegisterTest(suite, std::string(row.name).c_str(), nullptr, nullptr, __FILE__, __LINE__,
+                                [makeDriver, &row]() -> ::testing::Test* { return new RowTest(makeDriver, row); });
+    }
+    return true;
+}

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,14 +15,7 @@ std::vector<std::string> PlayRow(BehaviourDriver& driver, const BehaviourRow& ro
 // the row says the backend differs.
 void CheckRow(BehaviourDriver& driver, const BehaviourRow& row);
 
-std::string RowName(const ::testing::TestParamInfo<BehaviourRow>& info);
-void PrintTo(const BehaviourRow& row, std::ostream* out);
-
-// The whole table as one parameterised suite for the driver `Driver`.
-#define BEHAVIOUR_SUITE(Suite, Driver)                                                            \
-    class Suite : public ::testing::TestWithParam<BehaviourRow> {};                               \
-    TEST_P(Suite, BehavesAsTheTableSays) {                                                        \
-        Driver driver;                                                                            \
-        CheckRow(driver, GetParam());                                                             \
-    }                                                                                             \
-    INSTANTIATE_TEST_SUITE_P(Table, Suite, ::testing::ValuesIn(BehaviourRows()), RowName)
+// Registers every row of the table as a test of `suite`, played on a fresh
+// driver from `makeDriver`. Called once per backend, before the tests run.
+using DriverFactory = std::unique_ptr<BehaviourDriver> (*)();
+bool RegisterBehaviourSuite(const char* suite, DriverFactory makeDriver);

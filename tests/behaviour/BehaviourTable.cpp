@@ -39,32 +39,36 @@ struct PageStops {
     std::vector<int> stops;
 };
 
-const std::vector<PageStops> kTabOrders = {
-    {"Paths",
-     kPathsPage,
-     {IDC_PATHS_TAPE_BROWSE, IDC_PATHS_TAPE, IDC_PATHS_DISK_BROWSE, IDC_PATHS_DISK, IDC_PATHS_ROM_BROWSE,
-      IDC_PATHS_ROM}},
-    {"Oric",
-     kOricPage,
-     {IDC_ORIC_ORIC1_BROWSE, IDC_ORIC_ORIC1, IDC_ORIC_ATMOS_BROWSE, IDC_ORIC_ATMOS, IDC_ORIC_MICRODISC_BROWSE,
-      IDC_ORIC_MICRODISC, IDC_ORIC_JASMIN_BROWSE, IDC_ORIC_JASMIN, IDC_ORIC_BD500_BROWSE, IDC_ORIC_BD500,
-      IDC_ORIC_APPLE_BROWSE, IDC_ORIC_APPLE, IDC_ORIC_PRAVETZ_BROWSE, IDC_ORIC_PRAVETZ}},
-    {"Telestrat",
-     kTelestratPage,
-     {IDC_TELESTRAT_BANK7_BROWSE, IDC_TELESTRAT_BANK7, IDC_TELESTRAT_BANK6_BROWSE, IDC_TELESTRAT_BANK6,
-      IDC_TELESTRAT_BANK5_BROWSE, IDC_TELESTRAT_BANK5, IDC_TELESTRAT_BANK4_BROWSE, IDC_TELESTRAT_BANK4,
-      IDC_TELESTRAT_BANK3_BROWSE, IDC_TELESTRAT_BANK3, IDC_TELESTRAT_BANK2_BROWSE, IDC_TELESTRAT_BANK2,
-      IDC_TELESTRAT_BANK1_BROWSE, IDC_TELESTRAT_BANK1, IDC_TELESTRAT_JOYSTICK, IDC_TELESTRAT_MOUSE}},
-    {"Addons",
-     kAddonsPage,
-     {IDC_ADDONS_LIGHTPEN, IDC_ADDONS_CLOCK, IDC_ADDONS_PRINTER, IDC_ADDONS_PRINT_NULS, IDC_ADDONS_FIX_CRS,
-      IDC_ADDONS_OVERLAY_RAM, IDC_ADDONS_DRIVE_A, IDC_ADDONS_DRIVE_B, IDC_ADDONS_DRIVE_C, IDC_ADDONS_DRIVE_D}},
-    {"System",
-     kSystemPage,
-     {IDC_SYSTEM_SCANLINES, IDC_SYSTEM_MONOCHROME, IDC_SYSTEM_DUMP_SOUND, IDC_SYSTEM_SOUND_FILE_BROWSE,
-      IDC_SYSTEM_SOUND_FILE, IDC_SYSTEM_LOG, IDC_SYSTEM_DUMP_FILE_BROWSE, IDC_SYSTEM_DUMP_FILE,
-      IDC_SYSTEM_PRINTER_BROWSE, IDC_SYSTEM_PRINTER}},
-};
+// Built on first use: rows are registered while the test programs start.
+const std::vector<PageStops>& TabOrders() {
+    static const std::vector<PageStops> orders = {
+        {"Paths",
+         kPathsPage,
+         {IDC_PATHS_TAPE_BROWSE, IDC_PATHS_TAPE, IDC_PATHS_DISK_BROWSE, IDC_PATHS_DISK, IDC_PATHS_ROM_BROWSE,
+          IDC_PATHS_ROM}},
+        {"Oric",
+         kOricPage,
+         {IDC_ORIC_ORIC1_BROWSE, IDC_ORIC_ORIC1, IDC_ORIC_ATMOS_BROWSE, IDC_ORIC_ATMOS, IDC_ORIC_MICRODISC_BROWSE,
+          IDC_ORIC_MICRODISC, IDC_ORIC_JASMIN_BROWSE, IDC_ORIC_JASMIN, IDC_ORIC_BD500_BROWSE, IDC_ORIC_BD500,
+          IDC_ORIC_APPLE_BROWSE, IDC_ORIC_APPLE, IDC_ORIC_PRAVETZ_BROWSE, IDC_ORIC_PRAVETZ}},
+        {"Telestrat",
+         kTelestratPage,
+         {IDC_TELESTRAT_BANK7_BROWSE, IDC_TELESTRAT_BANK7, IDC_TELESTRAT_BANK6_BROWSE, IDC_TELESTRAT_BANK6,
+          IDC_TELESTRAT_BANK5_BROWSE, IDC_TELESTRAT_BANK5, IDC_TELESTRAT_BANK4_BROWSE, IDC_TELESTRAT_BANK4,
+          IDC_TELESTRAT_BANK3_BROWSE, IDC_TELESTRAT_BANK3, IDC_TELESTRAT_BANK2_BROWSE, IDC_TELESTRAT_BANK2,
+          IDC_TELESTRAT_BANK1_BROWSE, IDC_TELESTRAT_BANK1, IDC_TELESTRAT_JOYSTICK, IDC_TELESTRAT_MOUSE}},
+        {"Addons",
+         kAddonsPage,
+         {IDC_ADDONS_LIGHTPEN, IDC_ADDONS_CLOCK, IDC_ADDONS_PRINTER, IDC_ADDONS_PRINT_NULS, IDC_ADDONS_FIX_CRS,
+          IDC_ADDONS_OVERLAY_RAM, IDC_ADDONS_DRIVE_A, IDC_ADDONS_DRIVE_B, IDC_ADDONS_DRIVE_C, IDC_ADDONS_DRIVE_D}},
+        {"System",
+         kSystemPage,
+         {IDC_SYSTEM_SCANLINES, IDC_SYSTEM_MONOCHROME, IDC_SYSTEM_DUMP_SOUND, IDC_SYSTEM_SOUND_FILE_BROWSE,
+          IDC_SYSTEM_SOUND_FILE, IDC_SYSTEM_LOG, IDC_SYSTEM_DUMP_FILE_BROWSE, IDC_SYSTEM_DUMP_FILE,
+          IDC_SYSTEM_PRINTER_BROWSE, IDC_SYSTEM_PRINTER}},
+    };
+    return orders;
+}
 
 // Round the page's stops and the sheet's parts with Tab, and back with Shift+Tab.
 BehaviourRow TabOrderRow(const PageStops& page) {
@@ -95,14 +99,17 @@ struct LongPair {
     int reported;
 };
 
-const std::vector<LongPair> kLongPairs = {
-    // Pravetz Rom stands above the disc controllers but is exchanged last.
-    {"Oric", kOricPage, "PravetzRom", "BD500Eprom", IDC_ORIC_BD500},
-    // The state dump file stands below the sound file but is exchanged first.
-    {"System", kSystemPage, "SoundFile", "DumpFile", IDC_SYSTEM_DUMP_FILE},
-    // The two lowest banks' identifiers cross over.
-    {"Telestrat", kTelestratPage, "Bank1", "Bank2", IDC_TELESTRAT_BANK2},
-};
+const std::vector<LongPair>& LongPairs() {
+    static const std::vector<LongPair> pairs = {
+        // Pravetz Rom stands above the disc controllers but is exchanged last.
+        {"Oric", kOricPage, "PravetzRom", "BD500Eprom", IDC_ORIC_BD500},
+        // The state dump file stands below the sound file but is exchanged first.
+        {"System", kSystemPage, "SoundFile", "DumpFile", IDC_SYSTEM_DUMP_FILE},
+        // The two lowest banks' identifiers cross over.
+        {"Telestrat", kTelestratPage, "Bank1", "Bank2", IDC_TELESTRAT_BANK2},
+    };
+    return pairs;
+}
 
 BehaviourRow LongPairRow(const LongPair& pair) {
     const std::string longText(140, 'z');
@@ -124,8 +131,8 @@ __attribute__((no_sanitize_address)) std::vector<BehaviourRow> MakeRows() {
     const std::string_view x126 = Kept(std::string(126, 'x'));
     const std::string_view q126 = Kept("p1" + std::string(126, 'q'));
     std::vector<BehaviourRow> rows;
-    for (const PageStops& page : kTabOrders) rows.push_back(TabOrderRow(page));
-    for (const LongPair& pair : kLongPairs) rows.push_back(LongPairRow(pair));
+    for (const PageStops& page : TabOrders()) rows.push_back(TabOrderRow(page));
+    for (const LongPair& pair : LongPairs()) rows.push_back(LongPairRow(pair));
 
     rows.push_back({"AShownPageHasItsFirstStopFocused",
                     Lines{},

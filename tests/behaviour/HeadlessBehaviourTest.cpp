@@ -1,4 +1,5 @@
 #include <deque>
+#include <memory>
 
 #include "behaviour/BehaviourSuite.h"
 #include "framework/core/Constants.h"
@@ -142,4 +143,7 @@ std::vector<std::string> HeadlessDriver::MessageBoxes() {
 
 }  // namespace
 
-BEHAVIOUR_SUITE(HeadlessBehaviour, HeadlessDriver);
+namespace {
+[[maybe_unused]] const bool kRegistered =
+    RegisterBehaviourSuite("HeadlessBehaviour", [] { return std::unique_ptr<BehaviourDriver>(std::make_unique<HeadlessDriver>()); });
+}  // namespace

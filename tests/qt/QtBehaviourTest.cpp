@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <deque>
+#include <memory>
 
 #include "SheetDriver.h"
 #include "behaviour/BehaviourSuite.h"
@@ -109,4 +110,7 @@ private:
 
 }  // namespace
 
-BEHAVIOUR_SUITE(QtBehaviour, QtDriver);
+namespace {
+[[maybe_unused]] const bool kRegistered =
+    RegisterBehaviourSuite("QtBehaviour", [] { return std::unique_ptr<BehaviourDriver>(std::make_unique<QtDriver>()); });
+}  // namespace

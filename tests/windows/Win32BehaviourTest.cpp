@@ -4,6 +4,7 @@
 #include <prsht.h>
 
 #include <deque>
+#include <memory>
 
 #include "behaviour/BehaviourSuite.h"
 #include "framework/core/CWinApp.h"
@@ -253,4 +254,7 @@ private:
 
 }  // namespace
 
-BEHAVIOUR_SUITE(Win32Behaviour, Win32Driver);
+namespace {
+[[maybe_unused]] const bool kRegistered =
+    RegisterBehaviourSuite("Win32Behaviour", [] { return std::unique_ptr<BehaviourDriver>(std::make_unique<Win32Driver>()); });
+}  // namespace
