@@ -45,7 +45,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   exit "$status"
 ' _ "$scratch/icon" "$program" "$root/packaging/brindlewick.desktop" || fail "the installed window"
 
-tests/qt/e2e.sh "$program" samples/quorvane.ini || fail "end to end with the installed program"
+BRINDLEWICK="$program" scripts/e2e.sh enter escape no-file || fail "end to end with the installed program"
 
 echo "== the Windows archive"
 zip=$(ls dist/brindlewick-*-win64.zip)
@@ -67,13 +67,13 @@ done
 export WINEPREFIX="$scratch/prefix" WINEARCH=win64 WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail
-  wineboot -i >/dev/null 2>&1
-  wineserver -w
+  . scripts/wine-prefix.sh
+  prepare_wine_prefix
   status=0
-  BRINDLEWICK_EXE="$1" SCREENSHOTS_DIR="$2" scripts/e2e-windows.sh || status=$?
+  BRINDLEWICK="$1" scripts/e2e.sh enter escape no-file || status=$?
   wineserver -k || true
   exit "$status"
-' _ "$exe" "$scratch/shots" || fail "end to end with the archive's program under Wine"
+' _ "$exe" || fail "end to end with the archive's program under Wine"
 
 [ "$failures" -eq 0 ] && echo "packages: all checks passed"
 exit "$failures"

@@ -15,7 +15,8 @@ cmake --build "$build" -j2 --target ReadWriteFuzzer RecordFuzzer
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/read" "$scratch/record" "$scratch/artifacts"
-cp fuzz/corpus/* "$scratch/read/"
+# Seeds: the corpus and the canonical default file the tests use.
+cp fuzz/corpus/* tests/fixtures/default.ini "$scratch/read/"
 
 # Reading arbitrary files is the main target; the record target gets a quarter.
 run() {

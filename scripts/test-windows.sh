@@ -40,20 +40,11 @@ trap cleanup EXIT
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail
-  wineboot -i >/dev/null 2>&1
-  wineserver -w
-  # The "MS Sans Serif" and Marlett faces of Debian package fonts-wine, in
-  # the fonts folder of the prefix, as on Windows: Debian Wine looks for
-  # them in a folder it cannot reach, and without them the pages fall back
-  # to another face and the title bar buttons show letters.
-  if [ -d /usr/share/wine/fonts ]; then
-    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-  else
-    echo "fonts-wine is missing: pages will not be drawn in MS Sans Serif" >&2
-  fi
+  . scripts/wine-prefix.sh
+  prepare_wine_prefix
   echo "== tests under Wine"
   wine build-win/tests/brindlewick_tests.exe --gtest_brief=1
   echo "== end to end under Wine"
-  scripts/e2e-windows.sh
+  BRINDLEWICK=build-win/brindlewick.exe scripts/e2e.sh
   wineserver -k || true
 '

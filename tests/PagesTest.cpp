@@ -3,27 +3,11 @@
 #include <cstdio>
 
 #include "config/ConfigFile.h"
-#include "framework/core/ControlRules.h"
 #include "resources/ControlIds.h"
-#include "resources/PageTemplates.h"
 #include "support/HeadlessRun.h"
 #include "support/ScratchFolder.h"
 
 namespace {
-
-using Ids = std::vector<int>;
-
-Ids TabOrder(const DialogTemplate& dialog) {
-    Ids ids;
-    for (std::size_t index : TabStops(dialog)) ids.push_back(dialog.controls[index].id);
-    return ids;
-}
-
-Ids GroupOf(const DialogTemplate& dialog, int id) {
-    Ids ids;
-    for (std::size_t index : RadioGroupOf(dialog, *FindControl(dialog, id))) ids.push_back(dialog.controls[index].id);
-    return ids;
-}
 
 EmulatorSettings ReadSettings(const std::string& path) {
     EmulatorSettings settings;
@@ -49,78 +33,30 @@ protected:
 
 }  // namespace
 
-TEST(PageTemplates, TabOrderFollowsEachTemplate) {
-    EXPECT_EQ(TabOrder(kPathsTemplate), (Ids{1002, 1001, 1003, 1005, 1004, 1006}));
-    EXPECT_EQ(TabOrder(kOricTemplate),
-              (Ids{1002, 1001, 1003, 1004, 1008, 1009, 1010, 1013, 1011, 1014, 1012, 1015, 1005, 1006}));
-    EXPECT_EQ(TabOrder(kTelestratTemplate),
-              (Ids{1002, 1001, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1013, 1012, 1011, 1014, 1023, 1024}));
-    EXPECT_EQ(TabOrder(kAddonsTemplate), (Ids{1033, 1034, 1032, 1035, 1037, 1038, 1023, 1024, 1025, 1026}));
-    EXPECT_EQ(TabOrder(kSystemTemplate), (Ids{1025, 1026, 1024, 1003, 1004, 1023, 1002, 1001, 1005, 1006}));
-}
-
-TEST(PageTemplates, EachRadioGroupHoldsExactlyItsButtons) {
-    EXPECT_EQ(GroupOf(kAddonsTemplate, IDC_ADDONS_CPU_6502), (Ids{1028, 1029}));
-    EXPECT_EQ(GroupOf(kAddonsTemplate, IDC_ADDONS_JOYSTICK_NONE), (Ids{1019, 1020, 1021}));
-    EXPECT_EQ(GroupOf(kAddonsTemplate, IDC_ADDONS_RAM_TYPE1), (Ids{1039, 1040, 1041}));
-    EXPECT_EQ(GroupOf(kAddonsTemplate, IDC_ADDONS_PB5_NOT_USED), (Ids{1030, 1031, 1036}));
-    EXPECT_EQ(GroupOf(kAddonsTemplate, IDC_ADDONS_PB5_STROBE), (Ids{1030, 1031, 1036}));
-    EXPECT_EQ(GroupOf(kSystemTemplate, IDC_SYSTEM_MODE_Q), (Ids{1028, 1029}));
-    for (const DialogTemplate* page :
-         {&kPathsTemplate, &kOricTemplate, &kTelestratTemplate, &kAddonsTemplate, &kSystemTemplate}) {
-        EXPECT_EQ(page->width, 210);
-        EXPECT_EQ(page->height, 154);
-        EXPECT_EQ(page->fontName, "MS Sans Serif");
-        EXPECT_EQ(page->fontPointSize, 8);
-    }
-}
-
 TEST_F(Pages, DefaultsAsThePagesShowThem) {
     Run("", [](HeadlessUser& user) {
         user.SelectTab(kAddonsPage);
-        for (int id : {1028, 1039, 1019, 1030, 1023, 1024, 1025, 1037}) EXPECT_TRUE(user.IsChecked(id)) << id;
-        for (int id : {1029, 1040, 1041, 1020, 1021, 1031, 1036, 1026, 1033, 1034, 1032, 1035, 1038}) {
+        for (int id : {IDC_ADDONS_CPU_6502, IDC_ADDONS_RAM_TYPE1, IDC_ADDONS_JOYSTICK_NONE, IDC_ADDONS_PB5_NOT_USED,
+                       IDC_ADDONS_DRIVE_A, IDC_ADDONS_DRIVE_B, IDC_ADDONS_DRIVE_C, IDC_ADDONS_FIX_CRS}) {
+            EXPECT_TRUE(user.IsChecked(id)) << id;
+        }
+        for (int id : {IDC_ADDONS_CPU_65C02, IDC_ADDONS_RAM_TYPE2, IDC_ADDONS_RAM_TYPE3, IDC_ADDONS_JOYSTICK_PASE,
+                       IDC_ADDONS_JOYSTICK_IJK, IDC_ADDONS_PB5_SWITCH, IDC_ADDONS_PB5_STROBE, IDC_ADDONS_DRIVE_D,
+                       IDC_ADDONS_LIGHTPEN, IDC_ADDONS_CLOCK, IDC_ADDONS_PRINTER, IDC_ADDONS_PRINT_NULS,
+                       IDC_ADDONS_OVERLAY_RAM}) {
             EXPECT_FALSE(user.IsChecked(id)) << id;
         }
         user.SelectTab(kSystemPage);
         EXPECT_TRUE(user.IsChecked(IDC_SYSTEM_MODE_X));
         EXPECT_FALSE(user.IsChecked(IDC_SYSTEM_MODE_Q));
-        for (int id : {1023, 1024, 1025, 1026}) EXPECT_FALSE(user.IsChecked(id)) << id;
+        for (int id : {IDC_SYSTEM_LOG, IDC_SYSTEM_DUMP_SOUND, IDC_SYSTEM_SCANLINES, IDC_SYSTEM_MONOCHROME}) {
+            EXPECT_FALSE(user.IsChecked(id)) << id;
+        }
         EXPECT_EQ(user.Text(IDC_SYSTEM_PRINTER), "lpt1:");
         EXPECT_EQ(user.Text(IDC_SYSTEM_DUMP_FILE), "");
         user.PressOK();
     });
     EXPECT_EQ(ReadFile("quorvane.ini"), DefaultFileText());
-}
-
-TEST_F(Pages, RamPatternThreeShowsNoTypeAndSurvivesAVisit) {
-    Run("RamPattern=3\r\n", [](HeadlessUser& user) {
-        user.SelectTab(kAddonsPage);
-        for (int id : {1039, 1040, 1041}) EXPECT_FALSE(user.IsChecked(id));
-        user.SelectTab(kSystemPage);
-        user.SelectTab(kAddonsPage);
-        user.PressOK();
-    });
-    EXPECT_NE(ReadFile("quorvane.ini").find("\r\nRamPattern=3\r\n"), std::string::npos);
-}
-
-TEST_F(Pages, CrossedBankIdentifiersStillFillTheirOwnBanks) {
-    backend.AnswerNextFileDialog({{DialogOutcome::Confirmed, "/elsewhere/two.rom", {}}, {}});
-    backend.AnswerNextFileDialog({{DialogOutcome::Confirmed, "/elsewhere/one.rom", {}}, {}});
-    Run("RomPath=/roms\r\n", [](HeadlessUser& user) {
-        user.SelectTab(kTelestratPage);
-        user.Click(IDC_TELESTRAT_BANK2_BROWSE);
-        EXPECT_EQ(user.Text(IDC_TELESTRAT_BANK2), "/elsewhere/two.rom");
-        user.Click(IDC_TELESTRAT_MOUSE);  // a tick the next reload undoes
-        user.Click(IDC_TELESTRAT_BANK1_BROWSE);
-        EXPECT_EQ(user.Text(IDC_TELESTRAT_BANK1), "/elsewhere/one.rom");
-        EXPECT_FALSE(user.IsChecked(IDC_TELESTRAT_MOUSE));
-        user.PressOK();
-    });
-    const EmulatorSettings written = Written();
-    EXPECT_EQ(written.Bank2, "/elsewhere/two.rom");
-    EXPECT_EQ(written.Bank1, "/elsewhere/one.rom");
-    EXPECT_FALSE(written.Mouse);
 }
 
 TEST_F(Pages, TheRomFolderReachesTheRomPickerOnceThePathsPageIsLeft) {
@@ -136,35 +72,6 @@ TEST_F(Pages, TheRomFolderReachesTheRomPickerOnceThePathsPageIsLeft) {
     EXPECT_EQ(Written().PravetzRom, "basic.rom");
 }
 
-TEST_F(Pages, TheFirstLongFieldInExchangeOrderIsReported) {
-    const std::string longText(140, 'z');
-    struct Case {
-        int page;
-        std::string file;
-        int reported;
-    };
-    const Case cases[] = {
-        // Pravetz Rom stands above the disc controllers but is exchanged last.
-        {kOricPage, "PravetzRom=" + longText + "\r\nBD500Eprom=" + longText + "\r\n", IDC_ORIC_BD500},
-        // The state dump file stands below the sound file but is exchanged first.
-        {kSystemPage, "SoundFile=" + longText + "\r\nDumpFile=" + longText + "\r\n", IDC_SYSTEM_DUMP_FILE},
-        {kTelestratPage, "Bank1=" + longText + "\r\nBank2=" + longText + "\r\n", IDC_TELESTRAT_BANK2},
-    };
-    for (const Case& c : cases) {
-        backend.messageBoxes.clear();
-        int focused = 0;
-        Run(c.file, [&](HeadlessUser& user) {
-            user.SelectTab(c.page);
-            user.SelectTab(kPathsPage);
-            focused = user.FocusedId();
-            EXPECT_EQ(user.ActiveTab(), c.page);
-        });
-        EXPECT_EQ(focused, c.reported);
-        ASSERT_EQ(backend.messageBoxes.size(), 1u);
-        EXPECT_EQ(backend.messageBoxes[0].text, "Please enter no more than 128 characters.");
-    }
-}
-
 TEST_F(Pages, EverySettingCanBeSetThroughThePages) {
     backend.AnswerNextFolderPicker({true, true, "/picked/tapes"});
     backend.AnswerNextFileDialog({{DialogOutcome::Confirmed, "/roms/bank7.rom", {}}, {}});
@@ -174,26 +81,34 @@ TEST_F(Pages, EverySettingCanBeSetThroughThePages) {
         user.ReplaceText(IDC_PATHS_DISK, "/disks");
         user.ReplaceText(IDC_PATHS_ROM, "/roms");
         user.SelectTab(kOricPage);
-        const std::pair<int, const char*> oric[] = {{1001, "o1.rom"}, {1004, "at.rom"}, {1006, "pr.rom"},
-                                                    {1009, "md.rom"}, {1013, "ja.rom"}, {1014, "bd.rom"},
-                                                    {1015, "ap.rom"}};
+        const std::pair<int, const char*> oric[] = {
+            {IDC_ORIC_ORIC1, "o1.rom"},     {IDC_ORIC_ATMOS, "at.rom"}, {IDC_ORIC_PRAVETZ, "pr.rom"},
+            {IDC_ORIC_MICRODISC, "md.rom"}, {IDC_ORIC_JASMIN, "ja.rom"}, {IDC_ORIC_BD500, "bd.rom"},
+            {IDC_ORIC_APPLE, "ap.rom"}};
         for (const auto& [id, text] : oric) user.ReplaceText(id, text);
         user.SelectTab(kTelestratPage);
         user.Click(IDC_TELESTRAT_BANK7_BROWSE);
-        const std::pair<int, const char*> banks[] = {{1004, "b6"}, {1006, "b5"}, {1008, "b4"},
-                                                     {1010, "b3"}, {1012, "b2"}, {1014, "b1"}};
+        const std::pair<int, const char*> banks[] = {
+            {IDC_TELESTRAT_BANK6, "b6"}, {IDC_TELESTRAT_BANK5, "b5"}, {IDC_TELESTRAT_BANK4, "b4"},
+            {IDC_TELESTRAT_BANK3, "b3"}, {IDC_TELESTRAT_BANK2, "b2"}, {IDC_TELESTRAT_BANK1, "b1"}};
         for (const auto& [id, text] : banks) user.ReplaceText(id, text);
         user.Click(IDC_TELESTRAT_JOYSTICK);
         user.Click(IDC_TELESTRAT_MOUSE);
         user.SelectTab(kAddonsPage);
-        for (int id : {1029, 1041, 1021, 1036, 1023, 1024, 1025, 1026, 1033, 1034, 1032, 1035, 1037, 1038}) {
+        for (int id : {IDC_ADDONS_CPU_65C02, IDC_ADDONS_RAM_TYPE3, IDC_ADDONS_JOYSTICK_IJK, IDC_ADDONS_PB5_STROBE,
+                       IDC_ADDONS_DRIVE_A, IDC_ADDONS_DRIVE_B, IDC_ADDONS_DRIVE_C, IDC_ADDONS_DRIVE_D,
+                       IDC_ADDONS_LIGHTPEN, IDC_ADDONS_CLOCK, IDC_ADDONS_PRINTER, IDC_ADDONS_PRINT_NULS,
+                       IDC_ADDONS_FIX_CRS, IDC_ADDONS_OVERLAY_RAM}) {
             user.Click(id);
         }
         user.SelectTab(kSystemPage);
         user.Click(IDC_SYSTEM_DUMP_FILE_BROWSE);
         user.ReplaceText(IDC_SYSTEM_SOUND_FILE, "/sound.out");
         user.ReplaceText(IDC_SYSTEM_PRINTER, "lpt2:");
-        for (int id : {1029, 1023, 1024, 1025, 1026}) user.Click(id);
+        for (int id : {IDC_SYSTEM_MODE_Q, IDC_SYSTEM_LOG, IDC_SYSTEM_DUMP_SOUND, IDC_SYSTEM_SCANLINES,
+                       IDC_SYSTEM_MONOCHROME}) {
+            user.Click(id);
+        }
         user.PressOK();
     });
     EmulatorSettings expected;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 
 #include "framework/core/Constants.h"
@@ -136,14 +137,14 @@ TEST(Sheet, TabVisitsStopsThenTheSheetButtonsAndEnterPressesAFocusedButton) {
             user.PressTab();
             visited.push_back(user.FocusedId());
         }
-        EXPECT_EQ(visited, (std::vector<int>{1002, 1001, 1003, 1005, 1004, 1006, kHeadlessOkButton,
-                                             kHeadlessCancelButton, kHeadlessHelpButton, kHeadlessTabStrip, 1002}));
+        EXPECT_EQ(visited, (std::vector<int>{1002, 1001, 1003, 1005, 1004, 1006, kSheetOkButton,
+                                             kSheetCancelButton, kSheetHelpButton, kSheetTabStrip, 1002}));
         user.PressEnter();  // on the Tapes Browse button: runs its picker
         EXPECT_TRUE(user.IsOpen());
         EXPECT_EQ(user.Text(IDC_PATHS_TAPE), "/picked");
         user.PressShiftTab();
         user.PressShiftTab();
-        EXPECT_EQ(user.FocusedId(), kHeadlessHelpButton);
+        EXPECT_EQ(user.FocusedId(), kSheetHelpButton);
         user.PressShiftTab();
         user.PressEnter();  // on Cancel
         EXPECT_FALSE(user.IsOpen());
@@ -194,5 +195,54 @@ TEST(Sheet, OtherExchangeFailuresAreShownAndKeepThePage) {
         });
         ASSERT_EQ(t.backend.messageBoxes.size(), 1u);
         EXPECT_EQ(t.backend.messageBoxes[0].text, c.shown);
+    }
+}
+
+namespace {
+
+// A backend that reports out of turn, as a careless platform layer might.
+class CarelessBackend : public HeadlessBackend {
+public:
+    int RunPropertySheet(SheetCallbacks& sheet) override {
+        startPage = sheet.GetStartPage();
+        early = std::make_unique<HeadlessPage>(*sheet.GetPageTemplate(startPage));
+        shown = std::make_unique<HeadlessPage>(*sheet.GetPageTemplate(startPage));
+        sheet.OnPageSetActive(startPage, *early);  // before the window: ignored
+        activeBeforeWindow = sheet.GetActiveIndex();
+        sheet.OnWindowCreated(&first);
+        sheet.OnWindowCreated(&second);  // again: ignored
+        sheetWindowDuringRun = sheet.GetSheetWnd().m_hWnd;
+        sheet.OnPageSetActive(startPage, *shown);
+        return IDOK;
+    }
+    int startPage = -1;
+    int activeBeforeWindow = 0;
+    const NativeWindow* sheetWindowDuringRun = nullptr;
+    NativeWindow first, second;
+    std::unique_ptr<HeadlessPage> early, shown;
+};
+
+}  // namespace
+
+TEST(Sheet, TheSessionKeepsTheCallOrderAndClampsTheStartPage) {
+    for (const auto& [asked, opened] : {std::pair{9, 4}, std::pair{-2, 0}, std::pair{2, 2}}) {
+        SheetUnderTest t;
+        CarelessBackend careless;
+        InstallBackend(&careless);
+        CPropertySheet sheet("Brindlewick", nullptr, asked);
+        for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{&t.paths, &t.oric, &t.telestrat, &t.addons,
+                                                                         &t.system}) {
+            sheet.AddPage(page);
+        }
+        AfxGetApp()->m_pMainWnd = &sheet;
+        EXPECT_EQ(sheet.DoModal(), IDOK);
+        EXPECT_EQ(careless.startPage, opened) << asked;
+        EXPECT_EQ(careless.activeBeforeWindow, -1);
+        EXPECT_EQ(careless.sheetWindowDuringRun, &careless.first);
+        // Once the run is over every window reference is gone, exactly once.
+        EXPECT_EQ(sheet.m_hWnd, nullptr);
+        EXPECT_EQ(sheet.GetPage(opened)->GetHost(), nullptr);
+        EXPECT_EQ(AfxGetApp()->m_pMainWnd, nullptr);
+        InstallBackend(&t.backend);
     }
 }

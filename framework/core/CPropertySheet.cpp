@@ -6,6 +6,7 @@
 #include "framework/core/Backend.h"
 #include "framework/core/CWinApp.h"
 #include "framework/core/Constants.h"
+#include "framework/core/SheetSession.h"
 
 CPropertySheet::CPropertySheet(std::string caption, CWnd* parent, int selectPage)
     : m_caption(std::move(caption)), m_parent(parent), m_startPage(selectPage) {}
@@ -24,9 +25,9 @@ CPropertyPage* CPropertySheet::GetPage(int index) const {
 }
 
 int CPropertySheet::DoModal() {
-    m_active = -1;
-    const int result = ActiveBackend().RunPropertySheet(*this);
-    OnWindowDestroyed();
+    SheetSession session(*this);
+    const int result = ActiveBackend().RunPropertySheet(session);
+    session.Close();
     return result == IDOK ? IDOK : IDCANCEL;
 }
 
@@ -45,44 +46,6 @@ int CPropertySheet::PageHeight() const {
     int height = 0;
     for (const CPropertyPage* page : m_pages) height = std::max(height, page->GetTemplate().height);
     return height;
-}
-
-void CPropertySheet::OnWindowCreated(NativeWindow* window) { m_hWnd = window; }
-
-void CPropertySheet::OnWindowDestroyed() {
-    m_hWnd = nullptr;
-    for (CPropertyPage* page : m_pages) page->AttachWindow(nullptr);
-    // The main-window reference designates the sheet only while it exists.
-    CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->m_pMainWnd == this) app->m_pMainWnd = nullptr;
-}
-
-bool CPropertySheet::OnPageKillActive() {
-    CPropertyPage* page = GetActivePage();
-    return page == nullptr || page->OnKillActive();
-}
-
-void CPropertySheet::OnPageSetActive(int index, PageHost& host) {
-    CPropertyPage* page = GetPage(index);
-    if (page == nullptr) return;
-    m_active = index;
-    if (page->GetHost() == nullptr) {
-        page->AttachWindow(&host);
-        page->OnInitDialog();
-    }
-    page->OnSetActive();
-}
-
-bool CPropertySheet::OnOK() { return OnPageKillActive(); }
-
-void CPropertySheet::OnHelp() {
-    CWinApp* app = AfxGetApp();
-    if (app != nullptr) app->OnCmdMsg(ID_HELP, true);
-}
-
-void CPropertySheet::OnPageButtonClicked(int id) {
-    CPropertyPage* page = GetActivePage();
-    if (page != nullptr) page->OnCmdMsg(id, true);
 }
 
 unsigned CPropertySheet::GetHelpContext() const {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "framework/core/CPropertySheet.h"
 #include "framework/core/Constants.h"
 #include "framework/core/Runtime.h"
 
@@ -56,7 +55,7 @@ void HeadlessPage::FocusAndSelectAll(int id) {
 // ---- HeadlessBackend
 
 bool HeadlessBackend::OwnedByRunningSheet(const CWnd* owner) const {
-    return owner != nullptr && owner == m_running && m_running->m_hWnd != nullptr;
+    return owner != nullptr && m_running != nullptr && owner == &m_running->GetSheetWnd() && owner->m_hWnd != nullptr;
 }
 
 int HeadlessBackend::ShowMessageBox(const MessageBoxRequest& request) {
@@ -65,29 +64,28 @@ int HeadlessBackend::ShowMessageBox(const MessageBoxRequest& request) {
     return IDOK;
 }
 
-int HeadlessBackend::RunPropertySheet(CPropertySheet& sheet) {
+int HeadlessBackend::RunPropertySheet(SheetCallbacks& sheet) {
     SheetRecord record{sheet.GetCaption(),       sheet.GetParentWindow() != nullptr,
                        true,                     sheet.HasContextHelpButton(),
                        sheet.HasHelpButton(),    sheet.IsApplyEnabled(),
                        {},                       sheet.PageWidth(),
                        sheet.PageHeight()};
-    for (int i = 0; i < sheet.GetPageCount(); ++i) record.pageTitles.emplace_back(sheet.GetPage(i)->GetTemplate().title);
+    for (int i = 0; i < sheet.GetPageCount(); ++i) record.pageTitles.emplace_back(sheet.GetPageTemplate(i)->title);
     sheets.push_back(record);
 
     NativeWindow window;
-    CPropertySheet* outer = m_running;
+    SheetCallbacks* outer = m_running;
     m_running = &sheet;
     sheet.OnWindowCreated(&window);
     int result = IDCANCEL;
     {
         HeadlessUser user(*this, sheet);
-        user.ShowPage(std::clamp(sheet.GetStartPage(), 0, std::max(0, sheet.GetPageCount() - 1)));
+        user.ShowPage(sheet.GetStartPage());
         Script script = std::move(m_script);
         m_script = nullptr;
         if (script) script(user);
         if (user.IsOpen()) user.CloseWindow();
         result = user.Result();
-        sheet.OnWindowDestroyed();
     }
     m_running = outer;
     return result;
@@ -123,7 +121,7 @@ bool HeadlessBackend::LaunchHelp(const std::string& helpFile, unsigned topic) {
 
 // ---- HeadlessUser
 
-HeadlessUser::HeadlessUser(HeadlessBackend& backend, CPropertySheet& sheet) : m_backend(backend), m_sheet(sheet) {}
+HeadlessUser::HeadlessUser(HeadlessBackend& backend, SheetCallbacks& sheet) : m_backend(backend), m_sheet(sheet) {}
 
 int HeadlessUser::ActiveTab() const { return m_sheet.GetActiveIndex(); }
 
@@ -138,47 +136,38 @@ bool HeadlessUser::IsChecked(int id) { return Page().Checked(id); }
 EditState& HeadlessUser::Edit(int id) { return Page().Edit(id); }
 
 void HeadlessUser::ShowPage(int index) {
-    CPropertyPage* page = m_sheet.GetPage(index);
-    if (page == nullptr) return;
+    const DialogTemplate* dialog = m_sheet.GetPageTemplate(index);
+    if (dialog == nullptr) return;
     auto& slot = m_pages[index];
     if (!slot) {
-        slot = std::make_unique<HeadlessPage>(page->GetTemplate());
-        m_backend.pageWindowsCreated.push_back(page->GetTemplate().id);
+        slot = std::make_unique<HeadlessPage>(*dialog);
+        m_backend.pageWindowsCreated.push_back(dialog->id);
     }
     m_sheet.OnPageSetActive(index, *slot);
-    // A shown page has its first tab stop focused; a field has its text selected.
-    const std::vector<std::size_t> stops = TabStops(slot->Template());
-    slot->focus = kHeadlessTabStrip;
-    if (stops.empty()) return;
-    const ControlTemplate& first = slot->Template().controls[stops.front()];
-    if (first.kind == ControlKind::TextField) {
-        slot->FocusAndSelectAll(first.id);
+    const int first = FirstFocusOf(*dialog);
+    if (SelectsTextOnFocus(*dialog, first)) {
+        slot->FocusAndSelectAll(first);
     } else {
-        slot->focus = first.id;
+        slot->focus = first;
     }
 }
 
 void HeadlessUser::SelectTab(int index) {
-    if (!m_open || index == ActiveTab() || m_sheet.GetPage(index) == nullptr) return;
+    if (!m_open || index == ActiveTab() || m_sheet.GetPageTemplate(index) == nullptr) return;
     if (!m_sheet.OnPageKillActive()) return;
     ShowPage(index);
 }
 
-void HeadlessUser::NextTab() {
-    if (m_sheet.GetPageCount() > 0) SelectTab((ActiveTab() + 1) % m_sheet.GetPageCount());
-}
+void HeadlessUser::NextTab() { SelectTab(NeighbourPage(ActiveTab(), 1, m_sheet.GetPageCount())); }
 
-void HeadlessUser::PreviousTab() {
-    const int count = m_sheet.GetPageCount();
-    if (count > 0) SelectTab((ActiveTab() + count - 1) % count);
-}
+void HeadlessUser::PreviousTab() { SelectTab(NeighbourPage(ActiveTab(), -1, m_sheet.GetPageCount())); }
 
 void HeadlessUser::Click(int id) {
     if (!m_open) return;
     switch (id) {
-        case kHeadlessOkButton: PressOK(); return;
-        case kHeadlessCancelButton: PressCancel(); return;
-        case kHeadlessHelpButton: PressHelp(); return;
+        case kSheetOkButton: PressOK(); return;
+        case kSheetCancelButton: PressCancel(); return;
+        case kSheetHelpButton: PressHelp(); return;
         default: break;
     }
     HeadlessPage& page = Page();
@@ -259,27 +248,12 @@ void HeadlessUser::ReplaceText(int id, std::string_view text) {
     Type(text);
 }
 
-std::vector<int> HeadlessUser::FocusCycle() {
-    std::vector<int> cycle;
-    for (std::size_t index : TabStops(Page().Template())) cycle.push_back(Page().Template().controls[index].id);
-    cycle.push_back(kHeadlessOkButton);
-    cycle.push_back(kHeadlessCancelButton);
-    if (m_sheet.HasHelpButton()) cycle.push_back(kHeadlessHelpButton);
-    cycle.push_back(kHeadlessTabStrip);
-    return cycle;
-}
-
 void HeadlessUser::MoveFocus(int step) {
     if (!m_open) return;
-    const std::vector<int> cycle = FocusCycle();
-    const auto at = std::find(cycle.begin(), cycle.end(), Page().focus);
-    const long count = static_cast<long>(cycle.size());
-    const long from = at == cycle.end() ? (step > 0 ? -1 : 0) : static_cast<long>(at - cycle.begin());
-    const int next = cycle[static_cast<std::size_t>(((from + step) % count + count) % count)];
     HeadlessPage& page = Page();
-    const auto index = FindControl(page.Template(), next);
-    if (index && page.Template().controls[*index].kind == ControlKind::TextField) {
-        page.FocusAndSelectAll(next);  // a field reached by Tab has its text selected
+    const int next = NextFocus(SheetFocusCycle(page.Template(), m_sheet.HasHelpButton()), page.focus, step);
+    if (SelectsTextOnFocus(page.Template(), next)) {
+        page.FocusAndSelectAll(next);
     } else {
         page.focus = next;
     }
@@ -292,7 +266,7 @@ void HeadlessUser::PressShiftTab() { MoveFocus(-1); }
 void HeadlessUser::PressEnter() {
     if (!m_open) return;
     const int focus = Page().focus;
-    if (focus == kHeadlessCancelButton || focus == kHeadlessHelpButton) {
+    if (focus == kSheetCancelButton || focus == kSheetHelpButton) {
         Click(focus);
         return;
     }

@@ -12,15 +12,9 @@
 #include "framework/core/ControlRules.h"
 #include "framework/core/DialogTemplate.h"
 #include "framework/core/NativeWindow.h"
+#include "framework/core/SheetRules.h"
 
-class CPropertySheet;
 class HeadlessUser;
-
-// Focus targets on the sheet itself, beside the page's controls.
-inline constexpr int kHeadlessOkButton = 1;        // IDOK
-inline constexpr int kHeadlessCancelButton = 2;    // IDCANCEL
-inline constexpr int kHeadlessHelpButton = 57670;  // ID_HELP
-inline constexpr int kHeadlessTabStrip = 0x3020;
 
 // One page window held in memory: the state of each control of its template.
 class HeadlessPage : public PageHost {
@@ -41,7 +35,7 @@ public:
     // The next read of a control fails with this text, as a platform call can.
     void FailNextRead(std::string what) { m_failNextRead = std::move(what); }
 
-    int focus = kHeadlessTabStrip;
+    int focus = kSheetTabStrip;
 
 private:
     struct Control {
@@ -114,7 +108,7 @@ public:
 
     void Enable3dControls() override { ++enable3dCalls; }
     int ShowMessageBox(const MessageBoxRequest& request) override;
-    int RunPropertySheet(CPropertySheet& sheet) override;
+    int RunPropertySheet(SheetCallbacks& sheet) override;
     FileDialogResult RunFileDialog(const FileDialogRequest& request) override;
     FolderPickerResult RunFolderPicker(const FolderPickerRequest& request) override;
     bool LaunchHelp(const std::string& helpFile, unsigned topic) override;
@@ -127,14 +121,14 @@ private:
     std::deque<FileDialogAnswer> m_fileAnswers;
     std::deque<FolderPickerResult> m_folderAnswers;
     bool m_helpAvailable = true;
-    CPropertySheet* m_running = nullptr;
+    SheetCallbacks* m_running = nullptr;
 };
 
 // The scripted user of a running sheet. Every action is refused quietly
 // once the sheet has closed, as nobody can click a closed window.
 class HeadlessUser {
 public:
-    HeadlessUser(HeadlessBackend& backend, CPropertySheet& sheet);
+    HeadlessUser(HeadlessBackend& backend, SheetCallbacks& sheet);
 
     // Tabs: a click, or Ctrl+Tab / Ctrl+Shift+Tab. Refused when the page
     // being left does not store.
@@ -176,11 +170,10 @@ public:
 
 private:
     void Close(int result);
-    std::vector<int> FocusCycle();
     void MoveFocus(int step);
 
     HeadlessBackend& m_backend;
-    CPropertySheet& m_sheet;
+    SheetCallbacks& m_sheet;
     std::map<int, std::unique_ptr<HeadlessPage>> m_pages;
     bool m_open = true;
     int m_result = 2;  // IDCANCEL

@@ -233,19 +233,6 @@ QWidget* PageWidget::Control(int id) const {
 
 ByteLineEdit* PageWidget::TextField(int id) const { return dynamic_cast<ByteLineEdit*>(Control(id)); }
 
-std::vector<QWidget*> PageWidget::TabStopWidgets() const {
-    std::vector<QWidget*> stops;
-    for (std::size_t index : TabStops(m_template)) stops.push_back(m_controls[index]);
-    return stops;
-}
-
-void PageWidget::FocusFirstStop() {
-    const std::vector<QWidget*> stops = TabStopWidgets();
-    if (stops.empty()) return;
-    stops.front()->setFocus(Qt::TabFocusReason);
-    if (auto* field = dynamic_cast<ByteLineEdit*>(stops.front())) field->selectAll();
-}
-
 std::string PageWidget::GetControlText(int id) {
     if (ByteLineEdit* field = TextField(id)) return field->Bytes();
     if (auto* button = qobject_cast<QAbstractButton*>(Control(id))) return button->text().toUtf8().toStdString();

@@ -25,11 +25,6 @@ public:
     ByteLineEdit* TextField(int id) const;
     // Where a control stands on the page, after any growth, in page pixels.
     QRect ControlRectAt(std::size_t index) const;
-    // The widgets the Tab key visits, in order.
-    std::vector<QWidget*> TabStopWidgets() const;
-    // Where the user starts on the page: the first tab stop, a text field
-    // with its text selected.
-    void FocusFirstStop();
 
     std::string GetControlText(int id) override;
     void SetControlText(int id, const std::string& text) override;

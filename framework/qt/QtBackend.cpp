@@ -1,10 +1,8 @@
 #include "framework/qt/QtBackend.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <memory>
 
-#include "framework/core/CPropertySheet.h"
 #include "framework/core/Constants.h"
 #include "framework/qt/CommonDialogs.h"
 #include "framework/qt/SheetWindow.h"
@@ -22,15 +20,14 @@ int QtBackend::ShowMessageBox(const MessageBoxRequest& request) {
     return RunMessageBox(OwnerWindow(request.owner), request);
 }
 
-int QtBackend::RunPropertySheet(CPropertySheet& sheet) {
+int QtBackend::RunPropertySheet(SheetCallbacks& sheet) {
     if (qApp == nullptr) return IDCANCEL;
     auto window = std::make_unique<SheetWindow>(sheet);
     SheetWindow* outer = m_running;
     m_running = window.get();
     sheet.OnWindowCreated(window.get());
-    window->ShowPage(std::clamp(sheet.GetStartPage(), 0, std::max(0, sheet.GetPageCount() - 1)));
+    window->ShowPage(sheet.GetStartPage());
     const int outcome = window->exec();
-    sheet.OnWindowDestroyed();
     m_running = outer;
     return outcome == QDialog::Accepted ? IDOK : IDCANCEL;
 }

@@ -10,7 +10,7 @@ class QtBackend : public Backend {
 public:
     void Enable3dControls() override {}
     int ShowMessageBox(const MessageBoxRequest& request) override;
-    int RunPropertySheet(CPropertySheet& sheet) override;
+    int RunPropertySheet(SheetCallbacks& sheet) override;
     FileDialogResult RunFileDialog(const FileDialogRequest& request) override;
     FolderPickerResult RunFolderPicker(const FolderPickerRequest& request) override;
     // There is no engine for ".HLP" files on Linux.

@@ -9,7 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "framework/core/CPropertySheet.h"
+#include "framework/core/Backend.h"
+#include "framework/core/SheetRules.h"
 #include "framework/qt/ByteLineEdit.h"
 #include "framework/qt/PageWidget.h"
 #include "framework/qt/SheetPane.h"
@@ -43,18 +44,18 @@ int PageStepOf(const QKeyEvent& key) {
 
 }  // namespace
 
-SheetWindow::SheetWindow(CPropertySheet& sheet) : QDialog(nullptr), m_sheet(sheet) {
+SheetWindow::SheetWindow(SheetCallbacks& sheet) : QDialog(nullptr), m_sheet(sheet) {
     setWindowTitle(ToQString(sheet.GetCaption()));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, sheet.HasContextHelpButton());
 
-    const CPropertyPage* first = sheet.GetPage(0);
-    m_font = first != nullptr ? TemplateFont(first->GetTemplate()) : font();
+    const DialogTemplate* first = sheet.GetPageTemplate(0);
+    m_font = first != nullptr ? TemplateFont(*first) : font();
     setFont(m_font);
     m_units = MeasureBaseUnits(m_font);
 
     m_tabs = new SheetTabBar(this);
-    for (int i = 0; i < sheet.GetPageCount(); ++i) m_tabs->addTab(ToQString(sheet.GetPage(i)->GetTemplate().title));
+    for (int i = 0; i < sheet.GetPageCount(); ++i) m_tabs->addTab(ToQString(sheet.GetPageTemplate(i)->title));
     m_tabs->onRequest = [this](int index) { RequestPage(index); };
 
     auto* frame = new SheetPane(*m_tabs, this);
@@ -138,22 +139,32 @@ PageWidget* SheetWindow::Page(int index) const {
 PageWidget* SheetWindow::ActivePage() const { return Page(m_sheet.GetActiveIndex()); }
 
 void SheetWindow::ShowPage(int index) {
-    CPropertyPage* page = m_sheet.GetPage(index);
+    const DialogTemplate* page = m_sheet.GetPageTemplate(index);
     if (page == nullptr) return;
     PageWidget*& widget = m_pages[static_cast<std::size_t>(index)];
     if (widget == nullptr) {
-        widget = new PageWidget(page->GetTemplate(), m_units);
+        widget = new PageWidget(*page, m_units);
         widget->onButtonClicked = [this](int id) { m_sheet.OnPageButtonClicked(id); };
         m_stack->addWidget(widget);
     }
     m_stack->setCurrentWidget(widget);
     m_tabs->ShowTab(index);
     m_sheet.OnPageSetActive(index, *widget);
-    widget->FocusFirstStop();
+    FocusOn(FirstFocusOf(*page), Qt::TabFocusReason);
+}
+
+void SheetWindow::FocusOn(int id, Qt::FocusReason reason) {
+    QWidget* target = FocusTarget(id);
+    if (target == nullptr) return;
+    target->setFocus(reason);
+    PageWidget* page = ActivePage();
+    if (page != nullptr && SelectsTextOnFocus(page->Template(), id)) {
+        if (auto* field = dynamic_cast<ByteLineEdit*>(target)) field->selectAll();
+    }
 }
 
 void SheetWindow::RequestPage(int index) {
-    if (index == m_sheet.GetActiveIndex() || m_sheet.GetPage(index) == nullptr) return;
+    if (index == m_sheet.GetActiveIndex() || m_sheet.GetPageTemplate(index) == nullptr) return;
     const bool fromTabs = m_tabs->hasFocus();
     if (!m_sheet.OnPageKillActive()) return;
     ShowPage(index);
@@ -162,30 +173,39 @@ void SheetWindow::RequestPage(int index) {
 }
 
 void SheetWindow::RequestNeighbourPage(int step) {
-    const int count = m_sheet.GetPageCount();
-    if (count > 0) RequestPage(((m_sheet.GetActiveIndex() + step) % count + count) % count);
+    RequestPage(NeighbourPage(m_sheet.GetActiveIndex(), step, m_sheet.GetPageCount()));
 }
 
-std::vector<QWidget*> SheetWindow::FocusCycle() const {
-    std::vector<QWidget*> cycle;
-    if (PageWidget* page = ActivePage()) cycle = page->TabStopWidgets();
-    cycle.push_back(m_ok);
-    cycle.push_back(m_cancel);
-    if (m_help->isVisibleTo(this)) cycle.push_back(m_help);
-    cycle.push_back(m_tabs);
-    return cycle;
+QWidget* SheetWindow::FocusTarget(int id) const {
+    switch (id) {
+        case kSheetOkButton: return m_ok;
+        case kSheetCancelButton: return m_cancel;
+        case kSheetHelpButton: return m_help;
+        case kSheetTabStrip: return m_tabs;
+        default: break;
+    }
+    PageWidget* page = ActivePage();
+    return page != nullptr ? page->Control(id) : nullptr;
+}
+
+int SheetWindow::FocusId() const {
+    const QWidget* focus = focusWidget();
+    for (int id : {kSheetOkButton, kSheetCancelButton, kSheetHelpButton, kSheetTabStrip}) {
+        if (focus == FocusTarget(id)) return id;
+    }
+    PageWidget* page = ActivePage();
+    if (page == nullptr || focus == nullptr) return kNoControlId;
+    for (const ControlTemplate& control : page->Template().controls) {
+        if (control.id != kNoControlId && page->Control(control.id) == focus) return control.id;
+    }
+    return kNoControlId;
 }
 
 bool SheetWindow::focusNextPrevChild(bool next) {
-    const std::vector<QWidget*> cycle = FocusCycle();
-    const long count = static_cast<long>(cycle.size());
-    const auto at = std::find(cycle.begin(), cycle.end(), focusWidget());
-    // From outside the cycle (a radio button, say) Tab starts it afresh.
-    const long from = at == cycle.end() ? (next ? -1 : 0) : static_cast<long>(at - cycle.begin());
-    const long step = next ? 1 : -1;
-    QWidget* target = cycle[static_cast<std::size_t>(((from + step) % count + count) % count)];
-    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    if (auto* field = dynamic_cast<ByteLineEdit*>(target)) field->selectAll();
+    PageWidget* page = ActivePage();
+    if (page == nullptr) return QDialog::focusNextPrevChild(next);
+    const int id = NextFocus(SheetFocusCycle(page->Template(), m_help->isVisibleTo(this)), FocusId(), next ? 1 : -1);
+    FocusOn(id, next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 

@@ -6,7 +6,7 @@
 #include "framework/core/NativeWindow.h"
 #include "framework/qt/DialogUnits.h"
 
-class CPropertySheet;
+class SheetCallbacks;
 class PageWidget;
 class QPushButton;
 class QStackedWidget;
@@ -17,7 +17,7 @@ class SheetTabBar;
 // click or key, first asks the page being left to store.
 class SheetWindow : public QDialog, public NativeWindow {
 public:
-    explicit SheetWindow(CPropertySheet& sheet);
+    explicit SheetWindow(SheetCallbacks& sheet);
     ~SheetWindow() override;
 
     // Shows page `index` without asking the active page (the first page, at opening).
@@ -35,8 +35,10 @@ public:
     QPushButton* CancelButton() const { return m_cancel; }
     QPushButton* ApplyButton() const { return m_apply; }
     QPushButton* HelpButton() const { return m_help; }
-    // The widgets the Tab key visits on the active page's sheet, in order.
-    std::vector<QWidget*> FocusCycle() const;
+    // The widget for a focus target of the sheet's rules (a page control's
+    // identifier or a sheet part), and the target the focus is on.
+    QWidget* FocusTarget(int id) const;
+    int FocusId() const;
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -45,8 +47,10 @@ protected:
 
 private:
     void CentreOnScreen();
+    // Focus moved by the sheet's rules: a text field gets its text selected.
+    void FocusOn(int id, Qt::FocusReason reason);
 
-    CPropertySheet& m_sheet;
+    SheetCallbacks& m_sheet;
     QFont m_font;
     BaseUnits m_units;
     SheetTabBar* m_tabs;

@@ -19,7 +19,7 @@ int Win32Backend::ShowMessageBox(const MessageBoxRequest& request) {
     return MessageBoxA(HandleOf(request.owner), request.text.c_str(), request.caption.c_str(), request.style);
 }
 
-int Win32Backend::RunPropertySheet(CPropertySheet& sheet) { return RunWin32PropertySheet(sheet, m_instance); }
+int Win32Backend::RunPropertySheet(SheetCallbacks& sheet) { return RunWin32PropertySheet(sheet, m_instance); }
 
 FileDialogResult Win32Backend::RunFileDialog(const FileDialogRequest& request) { return RunWin32FileDialog(request); }
 

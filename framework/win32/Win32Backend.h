@@ -12,7 +12,7 @@ public:
 
     void Enable3dControls() override;
     int ShowMessageBox(const MessageBoxRequest& request) override;
-    int RunPropertySheet(CPropertySheet& sheet) override;
+    int RunPropertySheet(SheetCallbacks& sheet) override;
     FileDialogResult RunFileDialog(const FileDialogRequest& request) override;
     FolderPickerResult RunFolderPicker(const FolderPickerRequest& request) override;
     bool LaunchHelp(const std::string& helpFile, unsigned topic) override;

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "framework/core/CPropertySheet.h"
+#include "framework/core/Backend.h"
 #include "framework/core/ControlRules.h"
 #include "framework/win32/PageDialogTemplate.h"
 #include "framework/win32/RadioTabStops.h"
@@ -31,7 +31,7 @@ struct PageSlot {
 };
 
 struct SheetRun {
-    CPropertySheet& sheet;
+    SheetCallbacks& sheet;
     std::vector<std::unique_ptr<PageSlot>> pages;
     std::unique_ptr<Win32Window> window;
     bool confirmed = false;
@@ -86,7 +86,7 @@ int CALLBACK SheetCallback(HWND hwnd, UINT message, LPARAM lParam) {
 void SetResult(HWND page, LONG_PTR result) { SetWindowLongPtrA(page, DWLP_MSGRESULT, result); }
 
 INT_PTR OnNotify(PageSlot& slot, HWND page, const NMHDR& header) {
-    CPropertySheet& sheet = slot.run->sheet;
+    SheetCallbacks& sheet = slot.run->sheet;
     switch (header.code) {
         case PSN_SETACTIVE:
             // The sheet has its final size once a page is shown.
@@ -126,8 +126,8 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
             slot = reinterpret_cast<PageSlot*>(sheetPage->lParam);
             SetWindowLongPtrA(page, DWLP_USER, reinterpret_cast<LONG_PTR>(slot));
             slot->host = std::make_unique<Win32PageHost>(page);
-            KeepPastesOnOneLine(page, slot->run->sheet.GetPage(slot->index)->GetTemplate());
-            KeepRadiosOffTabOrder(page, slot->run->sheet.GetPage(slot->index)->GetTemplate());
+            KeepPastesOnOneLine(page, *slot->run->sheet.GetPageTemplate(slot->index));
+            KeepRadiosOffTabOrder(page, *slot->run->sheet.GetPageTemplate(slot->index));
             AttachSheetWindow(*slot->run, GetParent(page));
             return TRUE;
         }
@@ -149,7 +149,7 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
         case WM_COMMAND: {
             if (slot == nullptr || HIWORD(wParam) != BN_CLICKED) return FALSE;
             const int id = LOWORD(wParam);
-            const DialogTemplate& dialog = slot->run->sheet.GetPage(slot->index)->GetTemplate();
+            const DialogTemplate& dialog = *slot->run->sheet.GetPageTemplate(slot->index);
             const auto index = FindControl(dialog, id);
             if (!index || dialog.controls[*index].kind != ControlKind::PushButton) return FALSE;
             slot->run->sheet.OnPageButtonClicked(id);
@@ -189,14 +189,14 @@ void RunModelessLoop(HWND sheet, HWND owner) {
 
 HWND RunningSheetWindow() { return (g_run != nullptr && g_run->window) ? g_run->window->hwnd : nullptr; }
 
-int RunWin32PropertySheet(CPropertySheet& sheet, HINSTANCE instance) {
+int RunWin32PropertySheet(SheetCallbacks& sheet, HINSTANCE instance) {
     SheetRun run{sheet, {}, {}};
     std::vector<PROPSHEETPAGEA> pages;
     for (int i = 0; i < sheet.GetPageCount(); ++i) {
         auto slot = std::make_unique<PageSlot>();
         slot->run = &run;
         slot->index = i;
-        slot->dialogTemplate = BuildPageDialogTemplate(sheet.GetPage(i)->GetTemplate());
+        slot->dialogTemplate = BuildPageDialogTemplate(*sheet.GetPageTemplate(i));
         PROPSHEETPAGEA page{};
         page.dwSize = sizeof page;
         page.dwFlags = PSP_DLGINDIRECT | (sheet.HasHelpButton() ? PSP_HASHELP : 0);
@@ -218,7 +218,7 @@ int RunWin32PropertySheet(CPropertySheet& sheet, HINSTANCE instance) {
     header.pszIcon = MAKEINTRESOURCEA(1);  // the program's icon, for the title bar and Alt+Tab
     header.pszCaption = sheet.GetCaption().c_str();
     header.nPages = static_cast<UINT>(pages.size());
-    header.nStartPage = static_cast<UINT>(std::clamp(sheet.GetStartPage(), 0, static_cast<int>(pages.size()) - 1));
+    header.nStartPage = static_cast<UINT>(sheet.GetStartPage());
     header.ppsp = pages.data();
     header.pfnCallback = SheetCallback;
 
@@ -226,6 +226,5 @@ int RunWin32PropertySheet(CPropertySheet& sheet, HINSTANCE instance) {
     g_run = &run;
     RunModelessLoop(reinterpret_cast<HWND>(PropertySheetA(&header)), header.hwndParent);
     g_run = outer;
-    sheet.OnWindowDestroyed();
     return run.confirmed ? IDOK : IDCANCEL;
 }

@@ -13,5 +13,5 @@ inline constexpr const char* kTestExecutable = "/opt/brindlewick/brindlewick";
 // directory, with `backend` scripted beforehand. Returns the exit status.
 int RunProgram(HeadlessBackend& backend);
 
-// The canonical file with every setting at its default.
+// The canonical file with every setting at its default (tests/fixtures/default.ini).
 std::string DefaultFileText();
