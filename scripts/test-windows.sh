@@ -46,5 +46,13 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wine build-win/tests/brindlewick_tests.exe --gtest_brief=1
   echo "== end to end under Wine"
   BRINDLEWICK=build-win/brindlewick.exe scripts/e2e.sh
+  # Scaled screens, where the template face has no bitmap size of its own.
+  for dpi in 120 144; do
+    echo "== pages whole at $dpi pixels an inch"
+    wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    wineserver -w
+    wine build-win/tests/brindlewick_tests.exe --gtest_brief=1 --gtest_filter="Win32Sheet.*"
+    wineserver -k || true
+  done
   wineserver -k || true
 '

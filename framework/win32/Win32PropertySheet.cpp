@@ -11,6 +11,7 @@
 #include "framework/core/Backend.h"
 #include "framework/core/ControlRules.h"
 #include "framework/win32/PageDialogTemplate.h"
+#include "framework/win32/PageRoom.h"
 #include "framework/win32/RadioTabStops.h"
 #include "framework/win32/SingleLinePaste.h"
 #include "framework/win32/Win32Handles.h"
@@ -89,6 +90,7 @@ INT_PTR OnNotify(PageSlot& slot, HWND page, const NMHDR& header) {
     SheetCallbacks& sheet = slot.run->sheet;
     switch (header.code) {
         case PSN_SETACTIVE:
+            MakeRoomForPage(GetParent(page), page, sheet.PageWidth(), sheet.PageHeight());
             // The sheet has its final size once a page is shown.
             if (!slot.run->placed) {
                 slot.run->placed = true;
