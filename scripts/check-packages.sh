@@ -5,7 +5,6 @@
 # Run after scripts/package.sh and `apt-get install ./dist/brindlewick_*.deb`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 scratch=$(mktemp -d)
@@ -29,21 +28,19 @@ desktop-file-validate /usr/share/applications/brindlewick.desktop || fail "the d
 
 # The window carries the icon and the class the desktop entry names.
 mkdir "$scratch/icon" && cp samples/quorvane.ini "$scratch/icon/"
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  cd "$1"
-  "$2" 2>/dev/null &
-  pid=$!
-  window=$(timeout 15 xdotool search --sync --all --onlyvisible --pid "$pid" --name "^Brindlewick\$" | head -n1) || true
+BRINDLEWICK="$program" xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  . scripts/e2e-launch.sh
+  trap stop_program EXIT
+  start_in "$1"
+  wait_for_window Brindlewick || { echo "FAIL: no window" >&2; exit 1; }
+  window=$(window_titled Brindlewick | tail -n1)
   status=0
-  if [ -z "$window" ]; then echo "FAIL: no window" >&2; status=1
-  else
-    xprop -id "$window" _NET_WM_ICON | grep -q "_NET_WM_ICON(CARDINAL)" || { echo "FAIL: no window icon" >&2; status=1; }
-    wm_class=$(xprop -id "$window" WM_CLASS)
-    grep -qi "\"$(sed -n "s/^StartupWMClass=//p" "$3")\"" <<<"$wm_class" || { echo "FAIL: window class $wm_class" >&2; status=1; }
-  fi
-  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+  xprop -id "$window" _NET_WM_ICON | grep -q "_NET_WM_ICON(CARDINAL)" || { echo "FAIL: no window icon" >&2; status=1; }
+  wm_class=$(xprop -id "$window" WM_CLASS)
+  grep -qi "\"$(sed -n "s/^StartupWMClass=//p" packaging/brindlewick.desktop)\"" <<<"$wm_class" ||
+    { echo "FAIL: window class $wm_class" >&2; status=1; }
   exit "$status"
-' _ "$scratch/icon" "$program" "$root/packaging/brindlewick.desktop" || fail "the installed window"
+' _ "$scratch/icon" || fail "the installed window"
 
 BRINDLEWICK="$program" scripts/e2e.sh enter escape no-file || fail "end to end with the installed program"
 
@@ -64,7 +61,8 @@ for want in ProductName Brindlewick FileDescription "FileVersion" "$version"; do
   grep -qxF "$want" <<<"$details" || fail "version resource lacks $want"
 done
 
-export WINEPREFIX="$scratch/prefix" WINEARCH=win64 WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
+. scripts/wine-prefix.sh
+use_wine_prefix "$scratch/prefix"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail
   . scripts/wine-prefix.sh

@@ -23,7 +23,8 @@ cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.c
 cmake --build build-win -j"$jobs" --target brindlewick
 
 scratch=$(mktemp -d /tmp/brindlewick-shots.XXXXXX)
-export WINEPREFIX="$scratch/prefix" WINEARCH=win64 WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
+. scripts/wine-prefix.sh
+use_wine_prefix "$scratch/prefix"
 export BRINDLEWICK="$root/build-win/brindlewick.exe" SHOTS="$shots" SCRATCH="$scratch"
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
 

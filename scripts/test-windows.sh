@@ -27,11 +27,8 @@ for want in Microsoft.Windows.Common-Controls PerMonitorV2 true/pm; do
 done
 
 scratch=$(mktemp -d /tmp/brindlewick-wine.XXXXXX)
-export WINEPREFIX="$scratch/prefix" WINEARCH=win64 WINEDEBUG=-all
-# English window titles for the end-to-end script to find, whatever the machine's language.
-export LC_ALL=C.UTF-8
-# No Mono or Gecko: nothing here needs them, and their installers would ask.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+. scripts/wine-prefix.sh
+use_wine_prefix "$scratch/prefix"
 cleanup() {
   wineserver -k 2>/dev/null || true
   rm -rf "$scratch"

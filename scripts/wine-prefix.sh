@@ -1,6 +1,16 @@
-# Makes the Wine prefix in $WINEPREFIX ready for the Windows program, as the
-# Windows stage, the screenshots and the package check all need it. Sourced;
-# needs DISPLAY (a virtual X server).
+# A Wine prefix for the Windows program, as the Windows stage, the
+# screenshots and the package check all need it. Sourced.
+
+# Wine's environment for a fresh 64-bit prefix in folder $1.
+use_wine_prefix() {
+  export WINEPREFIX="$1" WINEARCH=win64 WINEDEBUG=-all
+  # English window titles for the end-to-end runs to find, whatever the machine's language.
+  export LC_ALL=C.UTF-8
+  # No Mono or Gecko: nothing here needs them, and their installers would ask.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# Makes the prefix in $WINEPREFIX ready; needs DISPLAY (a virtual X server).
 prepare_wine_prefix() {
   wineboot -i >/dev/null 2>&1
   # Windows left unmanaged: with no window manager to answer, Wine would

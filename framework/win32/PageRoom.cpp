@@ -8,13 +8,6 @@
 
 namespace {
 
-RECT RectIn(HWND parent, HWND child) {
-    RECT rect{};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 void Resize(HWND window, LONG dx, LONG dy) {
     RECT rect{};
     GetWindowRect(window, &rect);
@@ -29,10 +22,27 @@ bool IsPage(HWND window) {
 
 }  // namespace
 
+RECT RectInParent(HWND parent, HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+RECT PageArea(HWND sheet) {
+    HWND tab = PropSheet_GetTabControl(sheet);
+    RECT area{};
+    if (tab == nullptr) return area;
+    GetClientRect(tab, &area);
+    TabCtrl_AdjustRect(tab, FALSE, &area);
+    MapWindowPoints(tab, sheet, reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
 void MakeRoomForPage(HWND sheet, HWND page, int widthDlu, int heightDlu) {
     RECT need{0, 0, widthDlu, heightDlu};
     if (!MapDialogRect(page, &need)) return;
-    RECT pageRect = RectIn(sheet, page);
+    RECT pageRect = RectInParent(sheet, page);
     const LONG pageDx = std::max(0L, need.right - (pageRect.right - pageRect.left));
     const LONG pageDy = std::max(0L, need.bottom - (pageRect.bottom - pageRect.top));
     if (pageDx > 0 || pageDy > 0) Resize(page, pageDx, pageDy);
@@ -41,10 +51,7 @@ void MakeRoomForPage(HWND sheet, HWND page, int widthDlu, int heightDlu) {
 
     HWND tab = PropSheet_GetTabControl(sheet);
     if (tab == nullptr) return;
-    RECT display{};
-    GetClientRect(tab, &display);
-    TabCtrl_AdjustRect(tab, FALSE, &display);
-    MapWindowPoints(tab, sheet, reinterpret_cast<POINT*>(&display), 2);
+    const RECT display = PageArea(sheet);
     const LONG dx = std::max(0L, pageRect.right - display.right);
     const LONG dy = std::max(0L, pageRect.bottom - display.bottom);
     if (dx == 0 && dy == 0) return;
@@ -54,7 +61,7 @@ void MakeRoomForPage(HWND sheet, HWND page, int widthDlu, int heightDlu) {
         if (child == tab) {
             Resize(tab, dx, dy);
         } else if (!IsPage(child)) {
-            const RECT rect = RectIn(sheet, child);
+            const RECT rect = RectInParent(sheet, child);
             SetWindowPos(child, nullptr, rect.left + dx, rect.top + dy, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }

@@ -10,19 +10,13 @@
 #include <gtest/gtest.h>
 
 #include "framework/core/CWinApp.h"
+#include "framework/win32/PageRoom.h"
 #include "framework/win32/Win32Backend.h"
 #include "framework/win32/Win32PropertySheet.h"
 #include "support/HeadlessRun.h"
 #include "support/ScratchFolder.h"
 
 namespace {
-
-RECT RectIn(HWND parent, HWND child) {
-    RECT rect{};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 bool Holds(const RECT& outer, const RECT& inner) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
@@ -40,19 +34,15 @@ std::string Describe(const RECT& rect) {
 std::vector<std::string> CutOff(HWND sheet) {
     std::vector<std::string> problems;
     HWND page = PropSheet_GetCurrentPageHwnd(sheet);
-    HWND tab = PropSheet_GetTabControl(sheet);
-    RECT display{};
-    GetClientRect(tab, &display);
-    TabCtrl_AdjustRect(tab, FALSE, &display);
-    MapWindowPoints(tab, sheet, reinterpret_cast<POINT*>(&display), 2);
-    const RECT pageRect = RectIn(sheet, page);
+    const RECT display = PageArea(sheet);
+    const RECT pageRect = RectInParent(sheet, page);
     if (!Holds(display, pageRect)) {
         problems.push_back("page " + Describe(pageRect) + " outside the tab's area " + Describe(display));
     }
     RECT client{};
     GetClientRect(page, &client);
     for (HWND control = GetWindow(page, GW_CHILD); control != nullptr; control = GetWindow(control, GW_HWNDNEXT)) {
-        const RECT rect = RectIn(page, control);
+        const RECT rect = RectInParent(page, control);
         if (!Holds(client, rect)) {
             std::ostringstream text;
             text << "control " << GetDlgCtrlID(control) << ' ' << Describe(rect) << " outside its page "
